@@ -1,0 +1,62 @@
+#!/bin/bash
+# Starts or stops the private Wine session of one build tree: a virtual
+# display, and a 64-bit Wine prefix booted on it. Wine's desktop process
+# picks its display driver once, when the prefix's server comes up, so the
+# display must exist before the first Wine process of the prefix.
+#   wine-session.sh start PREFIX | stop PREFIX
+set -euo pipefail
+action=$1
+prefix=$2
+state=$prefix.session
+
+stop_session() {
+  if [ -f "$state" ]; then
+    # shellcheck disable=SC1090
+    source "$state"
+    WINEPREFIX=$prefix wineserver -k 2>/dev/null || true
+    kill "$XVFB_PID" 2>/dev/null || true
+    rm -f "$state"
+  fi
+}
+
+start_display() {
+  local numfile
+  numfile=$(mktemp)
+  # -displayfd makes Xvfb choose a free display number and report it.
+  setsid Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp \
+    3>"$numfile" </dev/null >/dev/null 2>&1 &
+  XVFB_PID=$!
+  for _ in $(seq 100); do
+    [ -s "$numfile" ] && break
+    sleep 0.1
+  done
+  DISPLAY=:$(tr -d '\n' <"$numfile")
+  rm -f "$numfile"
+  [ "$DISPLAY" != ":" ] || { echo "Xvfb did not start" >&2; exit 1; }
+}
+
+case $action in
+  start)
+    stop_session
+    mkdir -p "$(dirname "$prefix")"
+    start_display
+    printf 'DISPLAY=%s\nXVFB_PID=%s\n' "$DISPLAY" "$XVFB_PID" >"$state"
+    export DISPLAY WINEPREFIX=$prefix WINEDEBUG=-all
+    if [ ! -f "$prefix/system.reg" ]; then
+      wineboot -i </dev/null >/dev/null 2>&1
+      # Without a window manager Wine waits up to 2 s at every hide or
+      # destroy of a top-level window unless its windows are unmanaged.
+      wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f \
+        </dev/null >/dev/null 2>&1
+    fi
+    # A persistent server spares every test the start-up of a new one.
+    setsid wineserver -p </dev/null >/dev/null 2>&1 &
+    ;;
+  stop)
+    stop_session
+    ;;
+  *)
+    echo "usage: $0 start|stop PREFIX" >&2
+    exit 2
+    ;;
+esac
