@@ -10,8 +10,13 @@
 bool pumpOneMessage();
 
 // Handles every message waiting in the queue, and those that arrive while
-// it runs, then returns.
-void processPendingEvents();
+// it runs, then returns true. Returns false as soon as a handler has called
+// interruptPendingEvents, leaving the rest of the queue for later.
+bool processPendingEvents();
+
+// Asks the processPendingEvents call under way to return after the message
+// in hand, so the handler's caller can act on what the message changed.
+void interruptPendingEvents();
 
 // A WM_QUIT that the pumping took out of the queue is not acted on there:
 // it waits here, with its exit code, for the top-level message loop.
