@@ -6,10 +6,12 @@
 set -euo pipefail
 prefix=$1
 shift
-export WINEPREFIX=$prefix WINEDEBUG=-all LC_ALL=zh_CN.UTF-8
+export WINEPREFIX=$prefix WINEDEBUG=-all
 if [ -f "$prefix.session" ]; then
   # shellcheck disable=SC1091
   source "$prefix.session"
   export DISPLAY
 fi
-exec wine "$@"
+# The locale is not installed; set through env, it reaches Wine without the
+# shell warning that it cannot switch to it itself.
+exec env LC_ALL=zh_CN.UTF-8 wine "$@"

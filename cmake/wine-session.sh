@@ -3,10 +3,14 @@
 # display, and a 64-bit Wine prefix booted on it. Wine's desktop process
 # picks its display driver once, when the prefix's server comes up, so the
 # display must exist before the first Wine process of the prefix.
-#   wine-session.sh start PREFIX | stop PREFIX
+# With "desktop", the prefix's windows appear inside a virtual desktop that
+# Wine draws itself, frames included (a bare virtual display has no window
+# manager to draw them): for pictures of the screen.
+#   wine-session.sh start PREFIX [desktop] | stop PREFIX
 set -euo pipefail
 action=$1
 prefix=$2
+mode=${3:-}
 state=$prefix.session
 
 stop_session() {
@@ -35,6 +39,16 @@ start_display() {
   [ "$DISPLAY" != ":" ] || { echo "Xvfb did not start" >&2; exit 1; }
 }
 
+set_registry() {
+  wine reg add "$1" /v "$2" /d "$3" /f </dev/null >/dev/null 2>&1 \
+    || { echo "cannot set $1\\$2" >&2; exit 1; }
+}
+
+use_virtual_desktop() {
+  set_registry 'HKCU\Software\Wine\Explorer' Desktop Default
+  set_registry 'HKCU\Software\Wine\Explorer\Desktops' Default 800x600
+}
+
 case $action in
   start)
     stop_session
@@ -46,8 +60,10 @@ case $action in
       wineboot -i </dev/null >/dev/null 2>&1
       # Without a window manager Wine waits up to 2 s at every hide or
       # destroy of a top-level window unless its windows are unmanaged.
-      wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f \
-        </dev/null >/dev/null 2>&1
+      set_registry 'HKCU\Software\Wine\X11 Driver' Managed N
+      if [ "$mode" = desktop ]; then use_virtual_desktop; fi
+      # Settings read when the server comes up take effect with the next.
+      wineserver -w
     fi
     # A persistent server spares every test the start-up of a new one.
     setsid wineserver -p </dev/null >/dev/null 2>&1 &
@@ -56,7 +72,7 @@ case $action in
     stop_session
     ;;
   *)
-    echo "usage: $0 start|stop PREFIX" >&2
+    echo "usage: $0 start PREFIX [desktop] | stop PREFIX" >&2
     exit 2
     ;;
 esac
