@@ -222,6 +222,8 @@ bool registerWindowClass(const WindowClass& windowClass);
 // before it returns.
 Window createWindow(const WindowSpec& spec);
 bool destroyWindow(Window window);
+// ShowWindow: true when the window was visible before the call, which is
+// no success flag.
 bool showWindow(Window window, int showCommand);
 bool moveWindow(Window window, int x, int y, int width, int height, bool repaint);
 LResult defWindowProc(Window window, MessageId id, WParam wParam, LParam lParam);
