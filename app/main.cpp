@@ -1,0 +1,3 @@
+#include "app/lifecycle.h"
+
+int main() { return runProgram(); }
