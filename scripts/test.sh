@@ -40,12 +40,17 @@ for preset in linux linux-asan win64 win32; do
     continue
   fi
   if [ "$preset" = win32 ]; then
-    echo "== check the 32-bit test exe"
+    echo "== check the 32-bit test exe and the release exe"
     count_check bash scripts/check-pe.sh build/win32/tests/unit_tests.exe i386
+    count_check bash scripts/check-pe.sh dist/korvalis.exe i386 --gui
   else
     echo "== test $preset"
     ctest --preset "$preset" 2>&1 | tee "$log/$preset-test.txt" | grep -E 'tests passed|Failed|\*\*\*'
     count_ctest "$log/$preset-test.txt"
+  fi
+  if [ "$preset" = win64 ]; then
+    echo "== check the x86-64 twin exe"
+    count_check bash scripts/check-pe.sh dist/x64/korvalis.exe x86-64 --gui
   fi
 done
 
