@@ -27,9 +27,11 @@ bool canTakeFocus(int position) {
     return platform::isWindowVisible(window) && platform::isWindowEnabled(window);
 }
 
+// -1 for a window outside the tab order, MainWindow itself among them.
 int positionOf(platform::Window window) {
+    if (window == 0) return -1;
     for (int position = 0; position < tabStopCount(); ++position)
-        if (window != 0 && windowAt(position) == window) return position;
+        if (windowAt(position) == window) return position;
     return -1;
 }
 
