@@ -65,8 +65,13 @@ case $action in
       # Settings read when the server comes up take effect with the next.
       wineserver -w
     fi
-    # A persistent server spares every test the start-up of a new one.
-    setsid wineserver -p </dev/null >/dev/null 2>&1 &
+    # A persistent server spares every test the start-up of a new one; it
+    # is ready when the command returns.
+    setsid wineserver -p </dev/null >/dev/null 2>&1
+    # The prefix's services start with the first Wine program and live as
+    # long as the server. Started here, they hold no test's output open (a
+    # test runner waits for its test's output to close).
+    wineboot </dev/null >/dev/null 2>&1
     ;;
   stop)
     stop_session
