@@ -28,6 +28,12 @@ TEST(StartUp, NoticeComesFirstWhileTheMainWindowWaitsHiddenAndDisabled)
     const auto buttons = visibleChildrenOfClass(box, "Button");
     ASSERT_EQ(buttons.size(), 1u) << "OK alone";
     EXPECT_EQ(GetDlgCtrlID(buttons[0]), IDOK);
+    for (HWND picture : visibleChildrenOfClass(box, "Static")) {
+        if ((GetWindowLongA(picture, GWL_STYLE) & SS_TYPEMASK) != SS_ICON) continue;
+        DWORD_PTR icon = 0;
+        ASSERT_TRUE(SendMessageTimeoutA(picture, STM_GETICON, 0, 0, SMTO_NORMAL, 5000, &icon));
+        EXPECT_EQ(icon, 0u) << "a notice without an icon";
+    }
     EXPECT_EQ(GetWindow(box, GW_OWNER), nullptr);
     EXPECT_FALSE(GetWindowLongA(box, GWL_EXSTYLE) & WS_EX_TOPMOST) << "task-modal, not system-modal";
 
