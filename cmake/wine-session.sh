@@ -3,9 +3,10 @@
 # display, and a 64-bit Wine prefix booted on it. Wine's desktop process
 # picks its display driver once, when the prefix's server comes up, so the
 # display must exist before the first Wine process of the prefix.
-# With "desktop", the prefix's windows appear inside a virtual desktop that
-# Wine draws itself, frames included (a bare virtual display has no window
-# manager to draw them): for pictures of the screen.
+# With "desktop", made for pictures of the screen, the prefix's windows
+# appear inside a virtual desktop that Wine draws itself, frames included
+# (a bare virtual display has no window manager to draw them), and Chinese
+# captions get a font that has their characters.
 #   wine-session.sh start PREFIX [desktop] | stop PREFIX
 set -euo pipefail
 action=$1
@@ -44,9 +45,13 @@ set_registry() {
     || { echo "cannot set $1\\$2" >&2; exit 1; }
 }
 
-use_virtual_desktop() {
+prepare_for_pictures() {
   set_registry 'HKCU\Software\Wine\Explorer' Desktop Default
   set_registry 'HKCU\Software\Wine\Explorer\Desktops' Default 800x600
+  # Under code page 936 captions and message boxes ask for SimSun, which
+  # is not installed; without a stand-in their Chinese shows as boxes.
+  set_registry 'HKCU\Software\Wine\Fonts\Replacements' SimSun 'WenQuanYi Micro Hei'
+  set_registry 'HKCU\Software\Wine\Fonts\Replacements' NSimSun 'WenQuanYi Micro Hei'
 }
 
 case $action in
@@ -61,7 +66,7 @@ case $action in
       # Without a window manager Wine waits up to 2 s at every hide or
       # destroy of a top-level window unless its windows are unmanaged.
       set_registry 'HKCU\Software\Wine\X11 Driver' Managed N
-      if [ "$mode" = desktop ]; then use_virtual_desktop; fi
+      if [ "$mode" = desktop ]; then prepare_for_pictures; fi
       # Settings read when the server comes up take effect with the next.
       wineserver -w
     fi
