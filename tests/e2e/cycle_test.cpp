@@ -134,6 +134,7 @@ INSTANTIATE_TEST_SUITE_P(Cycle, NamesOfNothing,
 TEST(Cycle, ToolInTheRootOfDriveCLaunchesTheProgramBesideIt)
 {
     ScenarioFolder elsewhere("C:\\e2e\\elsewhere");
+    elsewhere.place(builtStandIn(), "click.exe");
     ScenarioFolder root("C:\\");
     ToolUnderTest tool(root.placeToolAndStandIn(), elsewhere.path());
     tool.passNotice();
@@ -142,6 +143,7 @@ TEST(Cycle, ToolInTheRootOfDriveCLaunchesTheProgramBesideIt)
 
     ASSERT_TRUE(waitUntil([&] { return !root.log().empty(); })) << "no launch";
     EXPECT_EQ(root.log()[0].path, "C:\\click.exe");
+    EXPECT_TRUE(elsewhere.log().empty());
     tool.click(tool.controls().按钮2);
     EXPECT_EQ(tool.waitForExit(), 0u);
 }

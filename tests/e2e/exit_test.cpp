@@ -86,5 +86,41 @@ TEST(Exit, QuitDuringACycleIsOutlivedAndStopStillEndsWithZero)
     EXPECT_EQ(tool.waitForExit(), 0u);
 }
 
+// With no time to wait in either phase the cycle has no one-second wait
+// of its own to serve the window in; the tool must still take Stop.
+TEST(Exit, StopEndsACycleWithNoTimeToCountDown)
+{
+    Scenario scenario("exit-no-time");
+    ToolUnderTest& tool = scenario.tool;
+    tool.passNotice();
+    const ToolControls c = tool.controls();
+    tool.retype(c.编辑框3, "nothing-here.exe");
+    tool.retype(c.编辑框1, "0");
+    tool.retype(c.编辑框2, "0");
+    tool.click(c.按钮1);
+
+    EXPECT_TRUE(tool.pace()) << "the tool stopped serving its window";
+    tool.click(c.按钮2);
+    EXPECT_EQ(tool.waitForExit(), 0u);
+}
+
+// Log-off asks every window first: the tool consents and holds nothing
+// up, then leaves its ending to the system, running no code of its own.
+TEST(Exit, LogOffIsGrantedAndLeftToTheSystem)
+{
+    Scenario scenario("exit-log-off");
+    ToolUnderTest& tool = scenario.tool;
+    tool.passNotice();
+
+    DWORD_PTR answer = 0;
+    ASSERT_TRUE(SendMessageTimeoutA(tool.mainWindow(), WM_QUERYENDSESSION, 0, 0, SMTO_NORMAL, 5000,
+                                    &answer));
+    EXPECT_EQ(answer, TRUE);
+    ASSERT_TRUE(SendMessageTimeoutA(tool.mainWindow(), WM_ENDSESSION, TRUE, 0, SMTO_NORMAL, 5000,
+                                    &answer));
+    EXPECT_TRUE(tool.pace());
+    EXPECT_TRUE(IsWindowVisible(tool.mainWindow()));
+}
+
 }  // namespace
 }  // namespace e2e

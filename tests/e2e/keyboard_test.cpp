@@ -67,7 +67,9 @@ void putOnClipboard(const std::string& text)
     ASSERT_NE(owner, nullptr);
     HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
     ASSERT_NE(memory, nullptr);
-    std::memcpy(GlobalLock(memory), text.c_str(), text.size() + 1);
+    void* bytes = GlobalLock(memory);
+    ASSERT_NE(bytes, nullptr);
+    std::memcpy(bytes, text.c_str(), text.size() + 1);
     GlobalUnlock(memory);
     ASSERT_TRUE(OpenClipboard(owner));
     const bool stored = EmptyClipboard() && SetClipboardData(CF_TEXT, memory);
@@ -87,10 +89,7 @@ TEST(Keyboard, RunTimeBoxesFilterTypedCharactersButNotPastedText)
     for (const auto& typing : typings) {
         SCOPED_TRACE(typing.what);
         HWND box = c.*typing.box;
-        if (typing.selectAllFirst) {
-            DWORD_PTR ignored = 0;
-            ASSERT_TRUE(SendMessageTimeoutA(box, EM_SETSEL, 0, -1, SMTO_NORMAL, 5000, &ignored));
-        }
+        if (typing.selectAllFirst) tool.selectAll(box);
         tool.typeChars(box, typing.typed);
         // The last character typed is always taken, so once it is there
         // every earlier one has been through the filter.

@@ -3,6 +3,8 @@
 #include "wait_until.h"
 #include "window_probe.h"
 
+#include <algorithm>
+#include <cstdio>
 #include <stdexcept>
 
 namespace e2e {
@@ -40,8 +42,9 @@ public:
     }
     ~ShiftHeldFor()
     {
-        SetKeyboardState(saved_);
-        AttachThreadInput(GetCurrentThreadId(), thread_, FALSE);
+        const bool released = SetKeyboardState(saved_);
+        if (!AttachThreadInput(GetCurrentThreadId(), thread_, FALSE) || !released)
+            std::fprintf(stderr, "e2e: Shift may still be held for the tool\n");
     }
     ShiftHeldFor(const ShiftHeldFor&) = delete;
     ShiftHeldFor& operator=(const ShiftHeldFor&) = delete;
@@ -132,11 +135,16 @@ void ToolUnderTest::typeChars(HWND edit, const std::string& bytes) const
     pace();
 }
 
-void ToolUnderTest::retype(HWND edit, const std::string& text) const
+void ToolUnderTest::selectAll(HWND edit) const
 {
     DWORD_PTR ignored = 0;
     if (!SendMessageTimeoutA(edit, EM_SETSEL, 0, -1, SMTO_NORMAL, 5000, &ignored))
         throw std::runtime_error("cannot select the text of an edit box");
+}
+
+void ToolUnderTest::retype(HWND edit, const std::string& text) const
+{
+    selectAll(edit);
     typeChars(edit, text.empty() ? std::string("\b") : text);
     if (!waitUntil([&] { return e2e::textOf(edit) == text; }))
         throw std::runtime_error("the edit box does not hold \"" + text + "\"");

@@ -62,6 +62,8 @@ public:
     void click(HWND button) const;
     // Posts one character message per byte, at the caret.
     void typeChars(HWND edit, const std::string& bytes) const;
+    // Selects everything in the edit box, as Ctrl+A would.
+    void selectAll(HWND edit) const;
     // Replaces everything in the box by typing: selects all, then types
     // text, or Backspace for an empty text. Throws if the box then does
     // not hold text.
