@@ -8,49 +8,8 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <map>
-
 namespace e2e {
 namespace {
-
-// A stretch of the timeline: a countdown text and the stand-in events seen
-// after it, before the next text, sorted (events of different processes
-// come in no fixed order).
-struct Stretch {
-    std::string label;
-    std::vector<std::string> events;
-    bool operator==(const Stretch&) const = default;
-};
-
-std::ostream& operator<<(std::ostream& out, const Stretch& stretch)
-{
-    out << "[" << stretch.label << ":";
-    for (const auto& event : stretch.events) out << " " << event;
-    return out << "]";
-}
-
-// Names each stand-in event "<kind> <who>": who is the given name of a
-// process the test started itself, else the launch number of a process
-// the tool launched.
-std::vector<Stretch> stretchesOf(const std::vector<Observation>& seen,
-                                 const std::map<DWORD, std::string>& knownProcesses)
-{
-    std::vector<Stretch> stretches{{"", {}}};
-    std::map<DWORD, std::string> names = knownProcesses;
-    int launches = 0;
-    for (const auto& observation : seen) {
-        if (observation.isLabel) {
-            stretches.push_back({observation.label, {}});
-            continue;
-        }
-        const StandInEvent& event = observation.standIn;
-        if (!names.count(event.processId)) names[event.processId] = std::to_string(++launches);
-        stretches.back().events.push_back(event.kind + " " + names[event.processId]);
-    }
-    for (auto& stretch : stretches) std::sort(stretch.events.begin(), stretch.events.end());
-    return stretches;
-}
 
 TEST(Cycle, RunThreePauseTwoLaunchesCountsDownAndClosesMatchingConsolesOnly)
 {

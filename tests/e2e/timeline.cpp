@@ -47,4 +47,30 @@ std::size_t countStandInEvents(const std::vector<Observation>& seen, const std::
     });
 }
 
+std::ostream& operator<<(std::ostream& out, const Stretch& stretch)
+{
+    out << "[" << stretch.label << ":";
+    for (const auto& event : stretch.events) out << " " << event;
+    return out << "]";
+}
+
+std::vector<Stretch> stretchesOf(const std::vector<Observation>& seen,
+                                 const std::map<DWORD, std::string>& knownProcesses)
+{
+    std::vector<Stretch> stretches{{"", {}}};
+    std::map<DWORD, std::string> names = knownProcesses;
+    int launches = 0;
+    for (const auto& observation : seen) {
+        if (observation.isLabel) {
+            stretches.push_back({observation.label, {}});
+            continue;
+        }
+        const StandInEvent& event = observation.standIn;
+        if (!names.count(event.processId)) names[event.processId] = std::to_string(++launches);
+        stretches.back().events.push_back(event.kind + " " + names[event.processId]);
+    }
+    for (auto& stretch : stretches) std::sort(stretch.events.begin(), stretch.events.end());
+    return stretches;
+}
+
 }  // namespace e2e

@@ -7,6 +7,8 @@
 #include "wait_until.h"
 
 #include <functional>
+#include <map>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -45,5 +47,22 @@ private:
 
 // How many stand-in events of that kind have been seen.
 std::size_t countStandInEvents(const std::vector<Observation>& seen, const std::string& kind);
+
+// A stretch of a timeline: a countdown text and the stand-in events seen
+// after it, before the next text, sorted (events of different processes
+// come in no fixed order). The first stretch holds what came before the
+// first new text, under an empty one.
+struct Stretch {
+    std::string label;
+    std::vector<std::string> events;
+    bool operator==(const Stretch&) const = default;
+};
+std::ostream& operator<<(std::ostream& out, const Stretch& stretch);
+
+// The observations as stretches, each stand-in event named "<kind> <who>":
+// who is the given name of a process the test started itself, else the
+// number of a process the tool launched, counted from 1 in launch order.
+std::vector<Stretch> stretchesOf(const std::vector<Observation>& seen,
+                                 const std::map<DWORD, std::string>& knownProcesses);
 
 }  // namespace e2e
