@@ -26,18 +26,12 @@ class ShiftHeldFor {
 public:
     explicit ShiftHeldFor(DWORD thread) : thread_(thread)
     {
-        IsGUIThread(TRUE);  // a thread needs an input queue to share one
-        if (!AttachThreadInput(GetCurrentThreadId(), thread_, TRUE))
+        // A thread needs an input queue of its own to share one.
+        if (!IsGUIThread(TRUE) || !AttachThreadInput(GetCurrentThreadId(), thread_, TRUE))
             throw std::runtime_error("cannot share the tool's input state");
-        BYTE keys[256];
-        if (!GetKeyboardState(saved_) || !GetKeyboardState(keys)) {
+        if (!holdShift()) {
             AttachThreadInput(GetCurrentThreadId(), thread_, FALSE);
-            throw std::runtime_error("cannot read the keyboard state");
-        }
-        keys[VK_SHIFT] = keys[VK_LSHIFT] = 0x80;
-        if (!SetKeyboardState(keys)) {
-            AttachThreadInput(GetCurrentThreadId(), thread_, FALSE);
-            throw std::runtime_error("cannot hold Shift");
+            throw std::runtime_error("cannot hold Shift for the tool");
         }
     }
     ~ShiftHeldFor()
@@ -50,6 +44,14 @@ public:
     ShiftHeldFor& operator=(const ShiftHeldFor&) = delete;
 
 private:
+    bool holdShift()
+    {
+        BYTE keys[256];
+        if (!GetKeyboardState(saved_) || !GetKeyboardState(keys)) return false;
+        keys[VK_SHIFT] = keys[VK_LSHIFT] = 0x80;
+        return SetKeyboardState(keys);
+    }
+
     DWORD thread_;
     BYTE saved_[256]{};
 };
