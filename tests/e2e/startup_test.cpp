@@ -82,6 +82,22 @@ const ExpectedControl expectedControls[] = {
     {"按钮1", &ToolControls::按钮1, "Button", {184, 25, 264, 49}, "开始", buttonStyle, buttonAbsent},
 };
 
+DWORD_PTR answerTo(HWND window, UINT message)
+{
+    DWORD_PTR answer = 0;
+    EXPECT_TRUE(SendMessageTimeoutA(window, message, 0, 0, SMTO_NORMAL, 5000, &answer));
+    return answer;
+}
+
+// No length limit of the box's own, the caret before the first character
+// and nothing selected.
+void expectFreshEditBox(HWND edit)
+{
+    constexpr DWORD_PTR systemMaximum = 0x7FFFFFFE;
+    EXPECT_EQ(answerTo(edit, EM_GETLIMITTEXT), systemMaximum);
+    EXPECT_EQ(answerTo(edit, EM_GETSEL), 0u) << "selection from 0 to 0";
+}
+
 void expectControl(const ToolUnderTest& tool, const ExpectedControl& expected, HWND control)
 {
     SCOPED_TRACE(expected.name);
@@ -109,6 +125,7 @@ void expectControl(const ToolUnderTest& tool, const ExpectedControl& expected, H
     EXPECT_EQ(exStyle & expected.exStyle, expected.exStyle) << std::hex << exStyle;
     EXPECT_TRUE(IsWindowVisible(control));
     EXPECT_TRUE(IsWindowEnabled(control));
+    if (lstrcmpiA(className.c_str(), "Edit") == 0) expectFreshEditBox(control);
 }
 
 TEST(StartUp, MainWindowIsCentredWithElevenControlsAndTheFocusOnStart)
