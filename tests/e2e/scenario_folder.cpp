@@ -33,7 +33,7 @@ void createFolders(const std::string& path)
     }
 }
 
-// The same file under the image path the system reports for a process.
+// True when the process with that id runs the program file at path.
 bool runsFrom(DWORD processId, const std::string& path)
 {
     HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId);
@@ -52,7 +52,8 @@ std::string builtStandIn() { return fromEnvironment("KORVALIS_E2E_STANDIN"); }
 
 ScenarioFolder::ScenarioFolder(std::string path) : path_(std::move(path))
 {
-    if (path_.size() > 3) createFolders(path_);
+    const bool driveRoot = path_.size() <= 3;  // "C:\\" exists already
+    if (!driveRoot) createFolders(path_);
     const std::string log = file(logName);
     if (!DeleteFileA(log.c_str()) && GetLastError() != ERROR_FILE_NOT_FOUND)
         throw std::runtime_error("cannot clear " + log);
