@@ -52,7 +52,7 @@ std::string builtStandIn() { return fromEnvironment("KORVALIS_E2E_STANDIN"); }
 
 ScenarioFolder::ScenarioFolder(std::string path) : path_(std::move(path))
 {
-    const bool driveRoot = path_.size() <= 3;  // "C:\\" exists already
+    const bool driveRoot = path_.size() <= 3;  // a drive's root exists already
     if (!driveRoot) createFolders(path_);
     const std::string log = file(logName);
     if (!DeleteFileA(log.c_str()) && GetLastError() != ERROR_FILE_NOT_FOUND)
