@@ -24,13 +24,16 @@ TEST(Keyboard, TabStopsCycleBothWaysEnterDoesNothingAndSpaceStarts)
     tool.pressKey(VK_RETURN);
     EXPECT_EQ(tool.focus(), c.按钮1);
 
+    const auto focusMovesTo = [&](HWND expected) {
+        return waitUntil([&] { return tool.focus() == expected; });
+    };
     for (HWND next : {c.编辑框1, c.编辑框2, c.编辑框3, c.按钮2, c.按钮1}) {
         tool.pressKey(VK_TAB);
-        EXPECT_EQ(tool.focus(), next);
+        EXPECT_TRUE(focusMovesTo(next)) << tool.focus() << " instead of " << next;
     }
     for (HWND previous : {c.按钮2, c.编辑框3, c.编辑框2, c.编辑框1, c.按钮1}) {
         tool.pressShiftTab();
-        EXPECT_EQ(tool.focus(), previous);
+        EXPECT_TRUE(focusMovesTo(previous)) << tool.focus() << " instead of " << previous;
     }
 
     ASSERT_EQ(tool.focus(), c.按钮1);

@@ -165,8 +165,13 @@ void ToolUnderTest::pressKey(WORD key) const
 
 void ToolUnderTest::pressShiftTab() const
 {
+    const HWND before = focus();
     ShiftHeldFor shift(process_.threadId());
     pressKey(VK_TAB);
+    // The tool reads Shift when it takes the key, which pacing alone does
+    // not wait for (its pump may serve both sent messages before it takes
+    // the posted key); Shift is held until the focus has moved.
+    waitUntil([&] { return focus() != before; });
 }
 
 void ToolUnderTest::postQuit(WPARAM exitCode) const

@@ -54,10 +54,12 @@ public:
 
     // Posts a message; throws if it cannot be posted.
     void post(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
-    // Waits until the tool has taken every message posted so far: the first
-    // of two sent messages is served where a posted one is taken, the
-    // second by the pumping that follows. False if the tool stopped
-    // answering (it may have ended).
+    // Paces posted input to the tool's own pace: the first of two sent
+    // messages is served where a posted one is taken, the second by the
+    // pumping that follows. It does not prove that the posted message has
+    // been handled (a pump that peeks before it takes a message may serve
+    // both first), so tests poll for the effect they expect. False if the
+    // tool stopped answering (it may have ended).
     bool pace() const;
     void click(HWND button) const;
     // Posts one character message per byte, at the caret.
@@ -70,7 +72,7 @@ public:
     void retype(HWND edit, const std::string& text) const;
     // Presses and releases a key in the control that has the focus.
     void pressKey(WORD key) const;
-    // Presses Tab while Shift is held down.
+    // Presses Tab while Shift is held down, until the focus moves.
     void pressShiftTab() const;
     HWND focus() const;
     void postQuit(WPARAM exitCode) const;
