@@ -52,6 +52,9 @@ prepare_for_pictures() {
   # is not installed; without a stand-in their Chinese shows as boxes.
   set_registry 'HKCU\Software\Wine\Fonts\Replacements' SimSun 'WenQuanYi Micro Hei'
   set_registry 'HKCU\Software\Wine\Fonts\Replacements' NSimSun 'WenQuanYi Micro Hei'
+  # This Wine does not look in its own font folder: without Marlett the
+  # caption buttons show letters instead of their symbols.
+  ln -sf /usr/share/wine/fonts/* "$prefix/drive_c/windows/Fonts/"
 }
 
 case $action in
