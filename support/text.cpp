@@ -1,10 +1,14 @@
 #include "support/text.h"
 
 #include <algorithm>
-#include <charconv>
+#include <bit>
 #include <cmath>
 #include <cstddef>
+#include <cstdint>
+#include <limits>
 #include <string>
+#include <utility>
+#include <vector>
 
 Text::Text(const char* bytes) : storage_(bytes != nullptr ? bytes : "") {}
 
@@ -192,31 +196,114 @@ namespace {
 
 constexpr int significantDigits = 13;
 
-// x rounded to significantDigits digits: digits holds them all, the first
-// standing for 10^exponent.
-struct RoundedDecimal {
+// A decimal number spelled out: the first of digits stands for 10^exponent.
+struct Decimal {
     bool negative = false;
     std::string digits;
     int exponent = 0;
 };
 
-// std::to_chars is implemented inside libstdc++ and is exact, so the digits
-// do not depend on the C library the program runs on, unlike printf.
-RoundedDecimal roundToSignificantDigits(double x) {
-    char buffer[32];
-    const auto written =
-        std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::scientific, significantDigits - 1);
-    std::string_view s(buffer, static_cast<std::size_t>(written.ptr - buffer));
-    RoundedDecimal rounded;
-    rounded.negative = s.front() == '-';
-    if (rounded.negative) s.remove_prefix(1);
-    // s is now "d.dddddddddddde+XX"
-    const std::size_t e = s.find('e');
-    rounded.digits = std::string(s.substr(0, 1)).append(s.substr(2, e - 2));
-    const bool negativeExponent = s[e + 1] == '-';
-    std::from_chars(s.data() + e + 2, s.data() + s.size(), rounded.exponent);
-    if (negativeExponent) rounded.exponent = -rounded.exponent;
-    return rounded;
+// A whole number in base 10^9, least significant limb first.
+using BigInteger = std::vector<std::uint32_t>;
+
+constexpr std::uint32_t limbBase = 1000000000;
+constexpr int limbDigits = 9;
+
+BigInteger toBigInteger(std::uint64_t n) {
+    BigInteger limbs;
+    for (; n != 0; n /= limbBase) limbs.push_back(static_cast<std::uint32_t>(n % limbBase));
+    return limbs;
+}
+
+// A limb times any 32-bit factor plus the carry stays below 2^64.
+void multiplyBy(BigInteger& limbs, std::uint32_t factor) {
+    std::uint64_t carry = 0;
+    for (std::uint32_t& limb : limbs) {
+        const std::uint64_t product = std::uint64_t{limb} * factor + carry;
+        limb = static_cast<std::uint32_t>(product % limbBase);
+        carry = product / limbBase;
+    }
+    for (; carry != 0; carry /= limbBase) limbs.push_back(static_cast<std::uint32_t>(carry % limbBase));
+}
+
+// Multiplies by base^count, as many factors of base at a time as fit in 32 bits.
+void multiplyByPower(BigInteger& limbs, std::uint32_t base, int count) {
+    constexpr std::uint32_t largestFactor = std::numeric_limits<std::uint32_t>::max();
+    while (count > 0) {
+        std::uint32_t factor = 1;
+        for (; count > 0 && factor <= largestFactor / base; --count) factor *= base;
+        multiplyBy(limbs, factor);
+    }
+}
+
+std::string toDigits(const BigInteger& limbs) {
+    std::string digits = std::to_string(limbs.back());
+    for (auto limb = limbs.rbegin() + 1; limb != limbs.rend(); ++limb) {
+        const std::string part = std::to_string(*limb);
+        digits.append(static_cast<std::size_t>(limbDigits) - part.size(), '0').append(part);
+    }
+    return digits;
+}
+
+// Every digit of a finite, positive magnitude, exactly: a double is m * 2^e,
+// and for negative e that is m * 5^-e shifted -e places to the right. Our own
+// arithmetic gives the same digits on every C library.
+Decimal exactDecimal(double magnitude) {
+    int binaryExponent = 0;
+    const double fraction = std::frexp(magnitude, &binaryExponent);
+    constexpr int mantissaBits = std::numeric_limits<double>::digits;
+    auto mantissa = static_cast<std::uint64_t>(std::ldexp(fraction, mantissaBits));
+    binaryExponent -= mantissaBits;
+    // Fewer fives to multiply by, and no trailing zeros to carry along.
+    const int spareTwos = std::min(std::countr_zero(mantissa), std::max(-binaryExponent, 0));
+    mantissa >>= spareTwos;
+    binaryExponent += spareTwos;
+
+    BigInteger limbs = toBigInteger(mantissa);
+    if (binaryExponent >= 0) {
+        multiplyByPower(limbs, 2, binaryExponent);
+    } else {
+        multiplyByPower(limbs, 5, -binaryExponent);
+    }
+    Decimal exact;
+    exact.digits = toDigits(limbs);
+    exact.exponent = static_cast<int>(exact.digits.size()) - 1 + std::min(binaryExponent, 0);
+    return exact;
+}
+
+// Whether the dropped digits, at least one, call for rounding up: above
+// half, or exactly half with an odd last kept digit, which is what printf
+// does in the default rounding mode.
+bool roundsUp(std::string_view kept, std::string_view dropped) {
+    if (dropped.front() < '5') return false;
+    if (dropped.front() > '5') return true;
+    const bool aboveHalf = dropped.find_first_not_of('0', 1) != std::string_view::npos;
+    return aboveHalf || (kept.back() - '0') % 2 != 0;
+}
+
+// Rounds to significantDigits digits, padding short ones with zeros; a
+// carry out of the first digit (9.9999999999995 to 10) adds a new one.
+Decimal roundToSignificantDigits(Decimal exact) {
+    constexpr auto width = static_cast<std::size_t>(significantDigits);
+    const std::string_view all = exact.digits;
+    const bool up = all.size() > width && roundsUp(all.substr(0, width), all.substr(width));
+    exact.digits.resize(width, '0');
+    if (!up) return exact;
+    const std::size_t lastBelowNine = exact.digits.find_last_not_of('9');
+    if (lastBelowNine == std::string::npos) {
+        exact.digits = "1" + std::string(width - 1, '0');
+        ++exact.exponent;
+        return exact;
+    }
+    ++exact.digits[lastBelowNine];
+    std::fill(exact.digits.begin() + static_cast<std::ptrdiff_t>(lastBelowNine) + 1, exact.digits.end(), '0');
+    return exact;
+}
+
+Decimal roundedDecimal(double x) {
+    Decimal exact = x == 0 ? Decimal{false, "0", 0} : exactDecimal(std::fabs(x));
+    exact.negative = std::signbit(x);
+    return roundToSignificantDigits(std::move(exact));
 }
 
 // number always holds a decimal point.
@@ -226,7 +313,7 @@ std::string withoutTrailingZeros(std::string number) {
     return number;
 }
 
-std::string plainNotation(const RoundedDecimal& r) {
+std::string plainNotation(const Decimal& r) {
     if (r.exponent < 0) {
         return withoutTrailingZeros("0." + std::string(static_cast<std::size_t>(-r.exponent - 1), '0') + r.digits);
     }
@@ -234,7 +321,7 @@ std::string plainNotation(const RoundedDecimal& r) {
     return withoutTrailingZeros(r.digits.substr(0, integerDigits) + "." + r.digits.substr(integerDigits));
 }
 
-std::string exponentNotation(const RoundedDecimal& r) {
+std::string exponentNotation(const Decimal& r) {
     std::string magnitude = std::to_string(std::abs(r.exponent));
     if (magnitude.size() < 3) magnitude.insert(0, 3 - magnitude.size(), '0');
     return withoutTrailingZeros(r.digits.substr(0, 1) + "." + r.digits.substr(1)) + "e" +
@@ -246,7 +333,7 @@ std::string exponentNotation(const RoundedDecimal& r) {
 Text numberToText(double x) {
     if (std::isnan(x)) return Text("nan");
     if (std::isinf(x)) return Text(x < 0 ? "-inf" : "inf");
-    const RoundedDecimal rounded = roundToSignificantDigits(x);
+    const Decimal rounded = roundedDecimal(x);
     const bool plain = rounded.exponent >= -4 && rounded.exponent < significantDigits;
     const std::string body = plain ? plainNotation(rounded) : exponentNotation(rounded);
     return Text(std::string_view((rounded.negative ? "-" : "") + body));
