@@ -6,7 +6,10 @@
 namespace {
 
 // Waits on the message queue alone until the deadline, measured on the
-// monotonic tick count. Serves a tick whose timer could not be had.
+// monotonic tick count. Serves a tick whose timer could not be had. Should
+// even that wait fail, the tick polls the queue: it still lasts its second
+// and the window stays served, where ending it early would launch the
+// monitored program as fast as the loop runs.
 bool waitWithoutTimer(std::uint64_t deadline)
 {
     for (;;) {
@@ -15,8 +18,6 @@ bool waitWithoutTimer(std::uint64_t deadline)
         const auto left = static_cast<std::uint32_t>(deadline - now);
         const std::uint32_t woke =
             platform::msgWaitForMultipleObjects(0, nullptr, false, left, platform::QsAllEvents);
-        // With no wait at all left, end the tick rather than spin on the queue.
-        if (woke == platform::WaitFailed) return true;
         if (woke != platform::WaitTimeout && !processPendingEvents()) return false;
     }
 }
@@ -36,6 +37,10 @@ bool waitOnTimer(platform::Handle timer, std::uint64_t deadline)
 
 bool PacedWait(std::int32_t seconds)
 {
+    // Messages that an interrupted pump left in the queue have been seen
+    // already and would not wake the wait below: serve them first.
+    if (messagesLeftBehind() && !processPendingEvents()) return false;
+
     // One second is -10,000,000 units of 100 ns: negative means relative.
     const auto dueTime = static_cast<std::int64_t>(static_cast<double>(seconds) * 1000 * -10000.0);
     const std::int64_t millis = dueTime < 0 ? -dueTime / 10000 : 0;

@@ -21,6 +21,7 @@ thread_local bool restartRequested = false;
 bool countDown(const char* prefix, std::int32_t seconds, bool& waited)
 {
     for (std::int32_t tick = 1; tick <= seconds; ++tick) {
+        if (restartRequested) return false;
         PacedWait(1);
         waited = true;
         if (restartRequested) return false;
@@ -46,11 +47,8 @@ bool runOneCycle(HandleList& list)
     if (!countDown("剩余休息倒计时：", readSeconds(mainWindow.编辑框2), waited)) return false;
     // With both phases at 0 or less nothing above waited: keep serving the
     // window, and launch at most once a second.
-    if (!waited) {
-        PacedWait(1);
-        if (restartRequested) return false;
-    }
-    return true;
+    if (!waited && !restartRequested) PacedWait(1);
+    return !restartRequested;
 }
 
 // A run lasts from a Start click until the process ends or a further Start

@@ -7,13 +7,33 @@ namespace {
 
 // State of the window thread.
 thread_local std::optional<int> quitCode;
+thread_local int pumpsRunning = 0;
 thread_local bool interruptRequested = false;
+thread_local bool leftBehind = false;
 
 bool takeInterrupt()
 {
     const bool requested = interruptRequested;
     interruptRequested = false;
     return requested;
+}
+
+// Handles messages until the queue is empty (true) or a handler asks for
+// an early return (false).
+bool drainQueue()
+{
+    for (;;) {
+        platform::Message next;
+        const bool waiting = platform::peekMessage(next, false);
+        // A message sent by another thread is handled inside the peek.
+        if (takeInterrupt()) return false;
+        if (!waiting) return true;
+        // A WM_QUIT is taken out like any other message and kept pending:
+        // posted messages come before input and paint, so a quit left at
+        // the head of the queue would starve every click and repaint.
+        pumpOneMessage();
+        if (takeInterrupt()) return false;
+    }
 }
 
 }  // namespace
@@ -37,23 +57,23 @@ bool pumpOneMessage()
 
 bool processPendingEvents()
 {
-    for (;;) {
-        platform::Message next;
-        const bool waiting = platform::peekMessage(next, false);
-        // A message sent by another thread is handled inside the peek.
-        if (takeInterrupt()) return false;
-        if (!waiting) return true;
-        // A WM_QUIT is taken out like any other message and kept pending:
-        // posted messages come before input and paint, so a quit left at
-        // the head of the queue would starve every click and repaint.
-        pumpOneMessage();
-        if (takeInterrupt()) return false;
-    }
+    ++pumpsRunning;
+    const bool emptied = drainQueue();
+    --pumpsRunning;
+    leftBehind = !emptied;
+    return emptied;
 }
 
 void interruptPendingEvents()
 {
-    interruptRequested = true;
+    // Outside a pump there is nothing to cut short, and a request kept for
+    // later would cut short a pump that has nothing to do with it.
+    if (pumpsRunning > 0) interruptRequested = true;
+}
+
+bool messagesLeftBehind()
+{
+    return leftBehind;
 }
 
 std::optional<int> pendingQuit()

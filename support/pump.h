@@ -14,9 +14,14 @@ bool pumpOneMessage();
 // interruptPendingEvents, leaving the rest of the queue for later.
 bool processPendingEvents();
 
-// Asks the processPendingEvents call under way to return after the message
-// in hand, so the handler's caller can act on what the message changed.
+// Asks the processPendingEvents call under way, if any, to return after the
+// message in hand, so the handler's caller can act on what it changed.
 void interruptPendingEvents();
+
+// True when the last processPendingEvents call was interrupted with
+// messages still queued. A wait that sleeps until something new arrives
+// must serve those first.
+bool messagesLeftBehind();
 
 // A WM_QUIT that the pumping took out of the queue is not acted on there:
 // it waits here, with its exit code, for the top-level message loop.

@@ -2,6 +2,8 @@
 // monitored program see second by second.
 #include <gtest/gtest.h>
 
+#include <new>
+
 #include "tool_on_desktop.h"
 
 namespace {
@@ -176,6 +178,59 @@ TEST_F(Cycle, TicksLastASecondWhenTheTimerOrTheWaitFails)
     desk.runFor(2500);
     EXPECT_EQ(writesTo(&MainWindowControls::标签6, t0),
               (std::vector<Write>{{1000, work + "1"}, {2000, work + "0"}}));
+}
+
+TEST_F(Cycle, TicksLastASecondEvenWhileEveryWaitFails)
+{
+    setSetting(&MainWindowControls::编辑框1, "3");
+    const sim::Millis t0 = desk.now();
+    click(&MainWindowControls::按钮1);
+    desk.failNext(sim::Call::MsgWait, 60);
+    desk.runFor(2500);
+    EXPECT_EQ(writesTo(&MainWindowControls::标签6, t0),
+              (std::vector<Write>{{1000, work + "2"}, {2000, work + "1"}}));
+    EXPECT_EQ(launchTimes(t0), (std::vector<sim::Millis>{0}));
+}
+
+// What the user queued behind a Start during a run is served at once by the
+// fresh run, not when something new happens to wake its first wait.
+TEST_F(Cycle, InputQueuedBehindARestartingStartIsServedAtOnce)
+{
+    for (const char* runTime : {"600", "0"}) {
+        SCOPED_TRACE(runTime);
+        ToolOnDesktop tool;
+        tool.start();
+        tool.setSetting(&MainWindowControls::编辑框1, runTime);
+        tool.setSetting(&MainWindowControls::编辑框2, runTime);
+        tool.click(&MainWindowControls::按钮1);
+        tool.desk.runFor(2500);
+        const sim::Millis t1 = tool.desk.now();
+        ASSERT_TRUE(tool.desk.click(tool.control(&MainWindowControls::按钮1)));
+        ASSERT_TRUE(tool.desk.click(tool.control(&MainWindowControls::按钮2)));
+        tool.desk.runFor(0);
+        ASSERT_TRUE(tool.desk.exited());
+        EXPECT_EQ(tool.desk.exit()->time, t1);
+        EXPECT_EQ(tool.desk.launches().back().time, t1);
+    }
+
+    startWith("600", "20");
+    desk.runFor(2500);
+    ASSERT_TRUE(desk.click(control(&MainWindowControls::按钮1)));
+    ASSERT_TRUE(desk.press(platform::VkTab));
+    desk.runFor(0);
+    EXPECT_EQ(desk.focus(), control(&MainWindowControls::编辑框1));
+}
+
+TEST_F(Cycle, MemoryRunningOutDuringARunIsReportedAndEndsWithMinusOne)
+{
+    startWith("600", "20");
+    desk.at(desk.now() + 1500, [] { std::get_new_handler()(); });
+    desk.runFor(2000);
+    ASSERT_TRUE(desk.exited());
+    EXPECT_EQ(desk.exitCode(), -1);
+    const sim::MessageBoxRecord& box = desk.messageBoxes().back();
+    EXPECT_EQ(box.style, platform::MbIconError | platform::MbOk);
+    EXPECT_EQ(box.owner, 0u);
 }
 
 }  // namespace
