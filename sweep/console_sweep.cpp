@@ -23,7 +23,7 @@ void ConsoleSweep(HandleList& list)
     // be editing it.
     const std::size_t count = list.size();
     for (std::size_t position = 0; position < count; ++position) {
-        const platform::Window window = list[position];
+        const platform::Window window = listedWindow(list[position]);
         const Text title = readWindowTitle(window);
         const Text name = readControlText(mainWindow.编辑框3);
         if (namesNothing(name)) continue;

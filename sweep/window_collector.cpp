@@ -52,7 +52,7 @@ std::int32_t collectWindows(platform::Window parent, HandleList& list, Text& cla
 
 Text readClassName(platform::Window window)
 {
-    // A failed call leaves the 49 blanks, which match no filter.
+    // A failed call leaves the blanks, which match no filter.
     Text buffer = blankText(ClassNameBufferSize);
     platform::getClassName(window, buffer.buffer(), ClassNameBufferSize);
     return duplicateText(buffer);
