@@ -29,7 +29,11 @@ std::vector<FilteredEdit>::iterator findFilteredEdit(HWND edit) {
 
 LRESULT CALLBACK filterChars(HWND hwnd, UINT id, WPARAM wParam, LPARAM lParam) {
     const auto entry = findFilteredEdit(hwnd);
-    if (entry == filteredEdits().end()) return DefWindowProcA(hwnd, id, wParam, lParam);
+    if (entry == filteredEdits().end()) {
+        // Not one of ours after all: the control's class knows what to do.
+        const auto classProc = reinterpret_cast<WNDPROC>(GetClassLongPtrA(hwnd, GCLP_WNDPROC));
+        return CallWindowProcA(classProc, hwnd, id, wParam, lParam);
+    }
     // Copied out: the control's procedure may filter further edits and so
     // move the list while it runs.
     const FilteredEdit edit = *entry;
