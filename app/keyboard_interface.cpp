@@ -14,9 +14,7 @@ keyboard::Modifiers heldModifiers() {
 
 bool perform(keyboard::KeyAction action) {
     switch (action) {
-        case keyboard::KeyAction::FocusNext:
-            moveFocus(tabOrder::Direction::Forward);
-            return true;
+        case keyboard::KeyAction::FocusNext: moveFocus(tabOrder::Direction::Forward); return true;
         case keyboard::KeyAction::FocusPrevious:
             moveFocus(tabOrder::Direction::Backward);
             return true;
@@ -25,8 +23,7 @@ bool perform(keyboard::KeyAction action) {
             // the window, and its destruction ends the program.
             platform::sendMessage(mainWindow.window, platform::wm::Close, 0, 0);
             return true;
-        case keyboard::KeyAction::None:
-            return false;
+        case keyboard::KeyAction::None: return false;
     }
     return false;
 }

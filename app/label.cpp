@@ -8,7 +8,9 @@
 
 namespace {
 
-bool isEmpty(const platform::Rect& rect) { return rect.right <= rect.left || rect.bottom <= rect.top; }
+bool isEmpty(const platform::Rect& rect) {
+    return rect.right <= rect.left || rect.bottom <= rect.top;
+}
 
 platform::Rect intersection(const platform::Rect& a, const platform::Rect& b) {
     return {std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),

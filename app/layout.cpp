@@ -53,7 +53,8 @@ const char* className(ControlKind kind) {
 }
 
 unsigned labelDrawFormat(Alignment alignment) {
-    const unsigned horizontal = alignment == Alignment::Centre ? platform::DtCenter : platform::DtLeft;
+    const unsigned horizontal =
+        alignment == Alignment::Centre ? platform::DtCenter : platform::DtLeft;
     return platform::DtNoPrefix | platform::DtSingleLine | platform::DtVCenter | horizontal;
 }
 

@@ -40,8 +40,8 @@ struct Control {
     Alignment alignment;
     std::uint32_t style;  // WS_TABSTOP among them marks a tab stop
     std::uint32_t exStyle;
-    int tabPosition;             // ties go to the control stored last
-    bool filtersTyping;          // digits and minus only, on typed characters
+    int tabPosition;     // ties go to the control stored last
+    bool filtersTyping;  // digits and minus only, on typed characters
 };
 
 constexpr int controlCount = 11;

@@ -28,7 +28,8 @@ thread_local bool reportingFatalError = false;
 // back to the process as errors instead of system boxes.
 void addErrorModeFlags() {
     const unsigned inherited = platform::setErrorMode(0);
-    platform::setErrorMode(inherited | platform::SemFailCriticalErrors | platform::SemNoOpenFileErrorBox);
+    platform::setErrorMode(inherited | platform::SemFailCriticalErrors |
+                           platform::SemNoOpenFileErrorBox);
 }
 
 void initializeOle() {
@@ -61,7 +62,8 @@ void loadMainWindow() {
     onMainWindowCreated();
     // The notice's box serves the window's messages while it is up; only
     // a window that is still there afterwards is shown.
-    if (platform::isWindow(mainWindow.window)) platform::showWindow(mainWindow.window, platform::SwShow);
+    if (platform::isWindow(mainWindow.window))
+        platform::showWindow(mainWindow.window, platform::SwShow);
 }
 
 // A WM_QUIT is acted on here only, wherever the pumping took it.

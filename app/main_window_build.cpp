@@ -16,14 +16,17 @@ constexpr const char* iconResourceName = "DEFAULT_ICON";
 bool registerClasses() {
     // The labels paint their whole area themselves, so their class has no
     // background brush to erase it with first.
-    return platform::registerWindowClass({mainWindowClassName, mainWindowProc, platform::ColorBtnFace}) &&
-           platform::registerWindowClass({layout::className(layout::ControlKind::Label), labelProc, -1});
+    return platform::registerWindowClass(
+               {mainWindowClassName, mainWindowProc, platform::ColorBtnFace}) &&
+           platform::registerWindowClass(
+               {layout::className(layout::ControlKind::Label), labelProc, -1});
 }
 
 // Hidden, at the centre of the primary screen.
 Window createFrame() {
-    const layout::Point origin = layout::centredOrigin(platform::getSystemMetrics(platform::SmCxScreen),
-                                                       platform::getSystemMetrics(platform::SmCyScreen));
+    const layout::Point origin =
+        layout::centredOrigin(platform::getSystemMetrics(platform::SmCxScreen),
+                              platform::getSystemMetrics(platform::SmCyScreen));
     platform::WindowSpec spec;
     spec.exStyle = layout::windowExStyle;
     spec.className = mainWindowClassName;
@@ -125,7 +128,8 @@ void destroyMainWindowQuietly() {
     // When the program ends from inside the window's destruction, the
     // window is already going; destroying it again would be a second,
     // nested destruction.
-    if (mainWindow.window != 0 && !mainWindowDestructionStarted() && platform::isWindow(mainWindow.window))
+    if (mainWindow.window != 0 && !mainWindowDestructionStarted() &&
+        platform::isWindow(mainWindow.window))
         platform::destroyWindow(mainWindow.window);
     mainWindow = MainWindowControls{};
 }

@@ -49,7 +49,8 @@ void setEventsMuted(bool muted) { eventsMuted = muted; }
 
 bool mainWindowDestructionStarted() { return destructionStarted; }
 
-LResult mainWindowProc(platform::Window window, platform::MessageId id, WParam wParam, LParam lParam) {
+LResult mainWindowProc(platform::Window window, platform::MessageId id, WParam wParam,
+                       LParam lParam) {
     switch (id) {
         case platform::wm::Command: return onCommand(wParam, lParam);
         case platform::wm::CtlColorEdit: return onEditColours(wParam);

@@ -4,8 +4,8 @@
 
 #include "platform/platform.h"
 
-platform::LResult mainWindowProc(platform::Window window, platform::MessageId id, platform::WParam wParam,
-                                 platform::LParam lParam);
+platform::LResult mainWindowProc(platform::Window window, platform::MessageId id,
+                                 platform::WParam wParam, platform::LParam lParam);
 
 // Events stay muted until the window is built, so that the notifications
 // its controls send while they are made run nothing, and from the moment

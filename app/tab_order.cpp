@@ -18,7 +18,8 @@ std::vector<int> order(std::span<const layout::Control> controls) {
 
 int step(int count, int from, Direction direction, const Usable& usable) {
     const int delta = direction == Direction::Forward ? 1 : count - 1;
-    for (int position = (from + delta) % count; position != from; position = (position + delta) % count)
+    for (int position = (from + delta) % count; position != from;
+         position = (position + delta) % count)
         if (usable(position)) return position;
     return from;
 }

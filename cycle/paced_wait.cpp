@@ -10,8 +10,7 @@ namespace {
 // even that wait fail, the tick polls the queue: it still lasts its second
 // and the window stays served, where ending it early would launch the
 // monitored program as fast as the loop runs.
-bool waitWithoutTimer(std::uint64_t deadline)
-{
+bool waitWithoutTimer(std::uint64_t deadline) {
     for (;;) {
         const std::uint64_t now = platform::tickCount();
         if (now >= deadline) return true;
@@ -22,8 +21,7 @@ bool waitWithoutTimer(std::uint64_t deadline)
     }
 }
 
-bool waitOnTimer(platform::Handle timer, std::uint64_t deadline)
-{
+bool waitOnTimer(platform::Handle timer, std::uint64_t deadline) {
     for (;;) {
         const std::uint32_t woke = platform::msgWaitForMultipleObjects(
             1, &timer, false, platform::Infinite, platform::QsAllEvents);
@@ -35,8 +33,7 @@ bool waitOnTimer(platform::Handle timer, std::uint64_t deadline)
 
 }  // namespace
 
-bool PacedWait(std::int32_t seconds)
-{
+bool PacedWait(std::int32_t seconds) {
     // Messages that an interrupted pump left in the queue have been seen
     // already and would not wake the wait below: serve them first.
     if (messagesLeftBehind() && !processPendingEvents()) return false;

@@ -18,8 +18,7 @@ thread_local bool restartRequested = false;
 
 // One phase: `seconds` paced waits, the label showing the prefix and the
 // seconds left after each. False when a Start click cut it short.
-bool countDown(const char* prefix, std::int32_t seconds, bool& waited)
-{
+bool countDown(const char* prefix, std::int32_t seconds, bool& waited) {
     for (std::int32_t tick = 1; tick <= seconds; ++tick) {
         if (restartRequested) return false;
         PacedWait(1);
@@ -31,15 +30,11 @@ bool countDown(const char* prefix, std::int32_t seconds, bool& waited)
     return true;
 }
 
-std::int32_t readSeconds(platform::Window box)
-{
-    return toInteger(readControlText(box));
-}
+std::int32_t readSeconds(platform::Window box) { return toInteger(readControlText(box)); }
 
 // Launch, run phase, sweep, pause phase. False when a Start click asked for
 // a fresh run.
-bool runOneCycle(HandleList& list)
-{
+bool runOneCycle(HandleList& list) {
     launchTarget(readControlText(mainWindow.编辑框3));
     bool waited = false;
     if (!countDown("剩余工作倒计时：", readSeconds(mainWindow.编辑框1), waited)) return false;
@@ -53,8 +48,7 @@ bool runOneCycle(HandleList& list)
 
 // A run lasts from a Start click until the process ends or a further Start
 // replaces it. Every run has its own list of the console windows found.
-void runCycles()
-{
+void runCycles() {
     HandleList list;
     stopRequested = 0;
     while (stopRequested == 0) {
@@ -64,8 +58,7 @@ void runCycles()
 
 }  // namespace
 
-void SupervisionCycle()
-{
+void SupervisionCycle() {
     // A Start during a run replaces the run rather than nesting a new one
     // inside the wait that dispatched the click: window managers refuse
     // messages to deeply nested window procedures, so thousands of nested
@@ -86,8 +79,7 @@ void SupervisionCycle()
     runActive = false;
 }
 
-void stopCycle()
-{
+void stopCycle() {
     stopRequested = 1;
     endProgram(0);
 }

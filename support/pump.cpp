@@ -11,8 +11,7 @@ thread_local int pumpsRunning = 0;
 thread_local bool interruptRequested = false;
 thread_local bool leftBehind = false;
 
-bool takeInterrupt()
-{
+bool takeInterrupt() {
     const bool requested = interruptRequested;
     interruptRequested = false;
     return requested;
@@ -20,8 +19,7 @@ bool takeInterrupt()
 
 // Handles messages until the queue is empty (true) or a handler asks for
 // an early return (false).
-bool drainQueue()
-{
+bool drainQueue() {
     for (;;) {
         platform::Message next;
         const bool waiting = platform::peekMessage(next, false);
@@ -38,8 +36,7 @@ bool drainQueue()
 
 }  // namespace
 
-bool pumpOneMessage()
-{
+bool pumpOneMessage() {
     platform::Message message;
     const int got = platform::getMessage(message);
     if (got == 0) {
@@ -55,8 +52,7 @@ bool pumpOneMessage()
     return true;
 }
 
-bool processPendingEvents()
-{
+bool processPendingEvents() {
     ++pumpsRunning;
     const bool emptied = drainQueue();
     --pumpsRunning;
@@ -64,25 +60,17 @@ bool processPendingEvents()
     return emptied;
 }
 
-void interruptPendingEvents()
-{
+void interruptPendingEvents() {
     // Outside a pump there is nothing to cut short, and a request kept for
     // later would cut short a pump that has nothing to do with it.
     if (pumpsRunning > 0) interruptRequested = true;
 }
 
-bool messagesLeftBehind()
-{
-    return leftBehind;
-}
+bool messagesLeftBehind() { return leftBehind; }
 
-std::optional<int> pendingQuit()
-{
-    return quitCode;
-}
+std::optional<int> pendingQuit() { return quitCode; }
 
-void showNotice(const Text& text, const Text& title)
-{
+void showNotice(const Text& text, const Text& title) {
     // No owner and task-modal: every window of the thread is disabled while
     // the box is up. A box that cannot be shown counts as dismissed.
     platform::messageBox(0, text.c_str(), title.c_str(), platform::MbOk | platform::MbTaskModal);

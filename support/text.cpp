@@ -26,7 +26,9 @@ namespace {
 // written a shorter string into a larger buffer.
 std::string_view valueOf(const Text& text) { return std::string_view(text.c_str()); }
 
-unsigned char byteAt(std::string_view s, std::size_t pos) { return static_cast<unsigned char>(s[pos]); }
+unsigned char byteAt(std::string_view s, std::size_t pos) {
+    return static_cast<unsigned char>(s[pos]);
+}
 
 // Every byte with the top bit set opens a two-byte character, whatever the
 // code page, so that the same bytes read the same way on every system.
@@ -47,7 +49,9 @@ bool isPairAt(std::string_view s, std::size_t pos, unsigned char first, unsigned
     return pos + 1 < s.size() && byteAt(s, pos) == first && byteAt(s, pos + 1) == second;
 }
 
-bool isIdeographicSpaceAt(std::string_view s, std::size_t pos) { return isPairAt(s, pos, 0xA1, 0xA1); }
+bool isIdeographicSpaceAt(std::string_view s, std::size_t pos) {
+    return isPairAt(s, pos, 0xA1, 0xA1);
+}
 
 bool isTrimBlankAt(std::string_view s, std::size_t pos) {
     return s[pos] == ' ' || isIdeographicSpaceAt(s, pos);
@@ -69,10 +73,12 @@ std::int32_t compareTexts(const Text& first, const Text& second) {
 
 Text concatTexts(std::initializer_list<Text> parts) {
     std::size_t total = 0;
-    for (const Text& part : parts) total += valueOf(part).size();
+    for (const Text& part : parts)
+        total += valueOf(part).size();
     std::string joined;
     joined.reserve(total);
-    for (const Text& part : parts) joined += valueOf(part);
+    for (const Text& part : parts)
+        joined += valueOf(part);
     return Text(std::string_view(joined));
 }
 
@@ -109,7 +115,8 @@ std::size_t trimmedEnd(std::string_view s, std::size_t begin) {
 Text trimBothEnds(const Text& text) {
     const std::string_view s = valueOf(text);
     std::size_t begin = 0;
-    while (begin < s.size() && isTrimBlankAt(s, begin)) begin += characterWidth(s, begin);
+    while (begin < s.size() && isTrimBlankAt(s, begin))
+        begin += characterWidth(s, begin);
     const std::size_t end = trimmedEnd(s, begin);
     return Text(s.substr(begin, end - begin));
 }
@@ -167,7 +174,8 @@ char signAt(std::string_view s, std::size_t pos) {
 int digitAt(std::string_view s, std::size_t pos) {
     if (pos >= s.size()) return -1;
     if (s[pos] >= '0' && s[pos] <= '9') return s[pos] - '0';
-    if (pos + 1 < s.size() && byteAt(s, pos) == 0xA3 && byteAt(s, pos + 1) >= 0xB0 && byteAt(s, pos + 1) <= 0xB9) {
+    if (pos + 1 < s.size() && byteAt(s, pos) == 0xA3 && byteAt(s, pos + 1) >= 0xB0 &&
+        byteAt(s, pos + 1) <= 0xB9) {
         return byteAt(s, pos + 1) - 0xB0;
     }
     return -1;
@@ -178,7 +186,8 @@ int digitAt(std::string_view s, std::size_t pos) {
 std::int32_t toInteger(const Text& text) {
     const std::string_view s = valueOf(text);
     std::size_t pos = 0;
-    while (pos < s.size() && isNumberBlankAt(s, pos)) pos += characterWidth(s, pos);
+    while (pos < s.size() && isNumberBlankAt(s, pos))
+        pos += characterWidth(s, pos);
     const char sign = signAt(s, pos);
     if (sign != 0) pos += characterWidth(s, pos);
     // Unsigned arithmetic wraps modulo 2^32 by definition; the signed
@@ -211,7 +220,8 @@ constexpr int limbDigits = 9;
 
 BigInteger toBigInteger(std::uint64_t n) {
     BigInteger limbs;
-    for (; n != 0; n /= limbBase) limbs.push_back(static_cast<std::uint32_t>(n % limbBase));
+    for (; n != 0; n /= limbBase)
+        limbs.push_back(static_cast<std::uint32_t>(n % limbBase));
     return limbs;
 }
 
@@ -223,7 +233,8 @@ void multiplyBy(BigInteger& limbs, std::uint32_t factor) {
         limb = static_cast<std::uint32_t>(product % limbBase);
         carry = product / limbBase;
     }
-    for (; carry != 0; carry /= limbBase) limbs.push_back(static_cast<std::uint32_t>(carry % limbBase));
+    for (; carry != 0; carry /= limbBase)
+        limbs.push_back(static_cast<std::uint32_t>(carry % limbBase));
 }
 
 // Multiplies by base^count, as many factors of base at a time as fit in 32 bits.
@@ -231,7 +242,8 @@ void multiplyByPower(BigInteger& limbs, std::uint32_t base, int count) {
     constexpr std::uint32_t largestFactor = std::numeric_limits<std::uint32_t>::max();
     while (count > 0) {
         std::uint32_t factor = 1;
-        for (; count > 0 && factor <= largestFactor / base; --count) factor *= base;
+        for (; count > 0 && factor <= largestFactor / base; --count)
+            factor *= base;
         multiplyBy(limbs, factor);
     }
 }
@@ -296,7 +308,8 @@ Decimal roundToSignificantDigits(Decimal exact) {
         return exact;
     }
     ++exact.digits[lastBelowNine];
-    std::fill(exact.digits.begin() + static_cast<std::ptrdiff_t>(lastBelowNine) + 1, exact.digits.end(), '0');
+    std::fill(exact.digits.begin() + static_cast<std::ptrdiff_t>(lastBelowNine) + 1,
+              exact.digits.end(), '0');
     return exact;
 }
 
@@ -315,10 +328,12 @@ std::string withoutTrailingZeros(std::string number) {
 
 std::string plainNotation(const Decimal& r) {
     if (r.exponent < 0) {
-        return withoutTrailingZeros("0." + std::string(static_cast<std::size_t>(-r.exponent - 1), '0') + r.digits);
+        return withoutTrailingZeros(
+            "0." + std::string(static_cast<std::size_t>(-r.exponent - 1), '0') + r.digits);
     }
     const std::size_t integerDigits = static_cast<std::size_t>(r.exponent) + 1;
-    return withoutTrailingZeros(r.digits.substr(0, integerDigits) + "." + r.digits.substr(integerDigits));
+    return withoutTrailingZeros(r.digits.substr(0, integerDigits) + "." +
+                                r.digits.substr(integerDigits));
 }
 
 std::string exponentNotation(const Decimal& r) {

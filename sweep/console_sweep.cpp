@@ -6,15 +6,11 @@ namespace {
 
 // An empty or blank name would be found in every title and close every
 // console on the desktop, whatever program it belongs to.
-bool namesNothing(const Text& name)
-{
-    return textLength(trimBothEnds(name)) == 0;
-}
+bool namesNothing(const Text& name) { return textLength(trimBothEnds(name)) == 0; }
 
 }  // namespace
 
-void ConsoleSweep(HandleList& list)
-{
+void ConsoleSweep(HandleList& list) {
     Text consoleClass("ConsoleWindowClass");
     collectWindows(0, list, consoleClass);
 
@@ -31,16 +27,14 @@ void ConsoleSweep(HandleList& list)
     }
 }
 
-Text readWindowTitle(platform::Window window)
-{
-    const auto size = static_cast<std::int32_t>(
-        static_cast<double>(platform::getWindowTextLength(window)) + 1);
+Text readWindowTitle(platform::Window window) {
+    const auto size =
+        static_cast<std::int32_t>(static_cast<double>(platform::getWindowTextLength(window)) + 1);
     Text buffer = blankText(size);
     platform::getWindowText(window, buffer.buffer(), size);
     return duplicateText(buffer);
 }
 
-void requestClose(platform::Window window)
-{
+void requestClose(platform::Window window) {
     platform::postMessage(window, platform::wm::Close, 0, 0);
 }

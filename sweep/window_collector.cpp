@@ -13,8 +13,7 @@ static_assert(sizeof(CollectorContext) == 2 * sizeof(void*));
 
 constexpr int ClassNameBufferSize = 50;
 
-bool onEnumWindow(platform::Window window, std::intptr_t context)
-{
+bool onEnumWindow(platform::Window window, std::intptr_t context) {
     if (window == 0) return false;
     const Text cls = readClassName(window);
     auto* block = reinterpret_cast<CollectorContext*>(context);
@@ -28,8 +27,7 @@ bool onEnumWindow(platform::Window window, std::intptr_t context)
 
 }  // namespace
 
-std::int32_t collectWindows(platform::Window parent, HandleList& list, Text& classFilter)
-{
+std::int32_t collectWindows(platform::Window parent, HandleList& list, Text& classFilter) {
     // A filter of blanks alone means no filter; otherwise it is kept as
     // given, blanks around a name included (and then matches no class).
     if (textLength(trimBothEnds(classFilter)) <= 0)
@@ -50,8 +48,7 @@ std::int32_t collectWindows(platform::Window parent, HandleList& list, Text& cla
     return count;
 }
 
-Text readClassName(platform::Window window)
-{
+Text readClassName(platform::Window window) {
     // A failed call leaves the blanks, which match no filter.
     Text buffer = blankText(ClassNameBufferSize);
     platform::getClassName(window, buffer.buffer(), ClassNameBufferSize);

@@ -14,9 +14,9 @@ using HandleList = std::vector<std::uint32_t>;
 // A listed handle as a window handle again. A 64-bit program widens the
 // 32-bit value with its sign, as Windows does for handles shared between
 // 32-bit and 64-bit processes.
-inline platform::Window listedWindow(std::uint32_t entry)
-{
-    return static_cast<platform::Window>(static_cast<std::intptr_t>(static_cast<std::int32_t>(entry)));
+inline platform::Window listedWindow(std::uint32_t entry) {
+    return static_cast<platform::Window>(
+        static_cast<std::intptr_t>(static_cast<std::int32_t>(entry)));
 }
 
 // Appends to list every window below parent (0: every top-level window)

@@ -9,7 +9,7 @@ namespace sim {
 
 namespace {
 
-constexpr std::uint32_t MaxWaitHandles = 63;  // the queue takes the 64th slot
+constexpr std::uint32_t MaxWaitHandles = 63;    // the queue takes the 64th slot
 constexpr std::uint64_t UnitsPerMilli = 10000;  // due times count 100 ns
 
 Millis millisRoundedUp(std::uint64_t units) { return (units + UnitsPerMilli - 1) / UnitsPerMilli; }
@@ -40,10 +40,12 @@ Signalled checkHandles(World& w, const std::vector<Handle>& handles, bool waitAl
         timers.push_back(timer);
     }
     if (waitAll) {
-        if (timers.empty() || !std::all_of(timers.begin(), timers.end(), [](Timer* t) { return t->signalled; })) {
+        if (timers.empty() ||
+            !std::all_of(timers.begin(), timers.end(), [](Timer* t) { return t->signalled; })) {
             return {};
         }
-        for (Timer* timer : timers) timer->signalled = false;
+        for (Timer* timer : timers)
+            timer->signalled = false;
         return {false, 0};
     }
     for (std::uint32_t i = 0; i < timers.size(); ++i) {
@@ -55,10 +57,12 @@ Signalled checkHandles(World& w, const std::vector<Handle>& handles, bool waitAl
     return {};
 }
 
-std::optional<Millis> earliestDue(World& w, const std::vector<Handle>& handles, std::optional<Millis> deadline) {
+std::optional<Millis> earliestDue(World& w, const std::vector<Handle>& handles,
+                                  std::optional<Millis> deadline) {
     for (Handle handle : handles) {
         const Timer* timer = timerAt(w, handle);
-        if (timer != nullptr && timer->due && (!deadline || *timer->due < *deadline)) deadline = timer->due;
+        if (timer != nullptr && timer->due && (!deadline || *timer->due < *deadline))
+            deadline = timer->due;
     }
     return deadline;
 }
@@ -86,8 +90,9 @@ bool setWaitableTimer(Handle timer, std::int64_t dueTime) {
     const auto found = w.timers.find(timer);
     if (found == w.timers.end()) return false;
     // Negative counts from now; positive is absolute, from the clock's zero.
-    const Millis due = dueTime < 0 ? w.now + millisRoundedUp(0 - static_cast<std::uint64_t>(dueTime))
-                                   : millisRoundedUp(static_cast<std::uint64_t>(dueTime));
+    const Millis due = dueTime < 0
+                           ? w.now + millisRoundedUp(0 - static_cast<std::uint64_t>(dueTime))
+                           : millisRoundedUp(static_cast<std::uint64_t>(dueTime));
     found->second = Timer{due, false};
     return true;
 }
@@ -104,7 +109,8 @@ bool closeHandle(Handle handle) {
 std::uint32_t msgWaitForMultipleObjects(std::uint32_t count, const Handle* handles, bool waitAll,
                                         std::uint32_t milliseconds, std::uint32_t wakeMask) {
     World& w = world();
-    if (failing(w, Call::MsgWait) || count > MaxWaitHandles || (count > 0 && handles == nullptr)) return WaitFailed;
+    if (failing(w, Call::MsgWait) || count > MaxWaitHandles || (count > 0 && handles == nullptr))
+        return WaitFailed;
     const std::vector<Handle> waited(handles, handles + count);
     std::optional<Millis> deadline;
     if (milliseconds != Infinite) deadline = w.now + milliseconds;

@@ -15,7 +15,8 @@ constexpr WParam CtrlV = 0x16;
 void notifyParent(World& w, Window control, unsigned code) {
     const WindowState* s = findWindow(w, control);
     if (s == nullptr || s->parent == 0) return;
-    deliver(w, s->parent, wm::Command, makeWParam(static_cast<unsigned>(s->id), code), static_cast<LParam>(control));
+    deliver(w, s->parent, wm::Command, makeWParam(static_cast<unsigned>(s->id), code),
+            static_cast<LParam>(control));
 }
 
 // ---- Edit ----
@@ -25,7 +26,8 @@ bool isLeadByte(char c) { return static_cast<unsigned char>(c) >= 0x80; }
 // Where the character before offset starts; a two-byte character goes whole.
 std::size_t previousCharacter(const std::string& text, std::size_t offset) {
     std::size_t start = 0;
-    for (std::size_t i = 0; i < offset; i += isLeadByte(text[i]) && i + 1 < text.size() ? 2 : 1) start = i;
+    for (std::size_t i = 0; i < offset; i += isLeadByte(text[i]) && i + 1 < text.size() ? 2 : 1)
+        start = i;
     return start;
 }
 
@@ -81,32 +83,21 @@ LResult editProc(Window window, MessageId id, WParam wParam, LParam lParam) {
     WindowState* s = findWindow(w, window);
     if (s == nullptr) return 0;
     switch (id) {
-    case wm::Char:
-        return typeIntoEdit(w, window, wParam);
-    case WmPaste:
-        insertAtCaret(w, window, w.clipboard);
-        return 0;
-    case wm::SetText:
-        s->text = textOf(reinterpret_cast<const char*>(lParam));
-        s->caret = 0;
-        notifyParent(w, window, EnChange);
-        return 1;
-    case platform::em::SetSel:
-        placeCaret(*s, wParam, lParam);
-        return 0;
-    case platform::em::ScrollCaret:
-        return 1;
-    case platform::em::LimitText:
-        s->textLimit = wParam == 0 ? EditMaximumLimit : static_cast<std::size_t>(wParam);
-        return 0;
-    case wm::LButtonDown:
-        moveFocus(w, window);
-        return 0;
-    case wm::Paint:
-        paintControl(window);
-        return 0;
-    default:
-        return platform::defWindowProc(window, id, wParam, lParam);
+        case wm::Char: return typeIntoEdit(w, window, wParam);
+        case WmPaste: insertAtCaret(w, window, w.clipboard); return 0;
+        case wm::SetText:
+            s->text = textOf(reinterpret_cast<const char*>(lParam));
+            s->caret = 0;
+            notifyParent(w, window, EnChange);
+            return 1;
+        case platform::em::SetSel: placeCaret(*s, wParam, lParam); return 0;
+        case platform::em::ScrollCaret: return 1;
+        case platform::em::LimitText:
+            s->textLimit = wParam == 0 ? EditMaximumLimit : static_cast<std::size_t>(wParam);
+            return 0;
+        case wm::LButtonDown: moveFocus(w, window); return 0;
+        case wm::Paint: paintControl(window); return 0;
+        default: return platform::defWindowProc(window, id, wParam, lParam);
     }
 }
 
@@ -117,38 +108,35 @@ LResult buttonProc(Window window, MessageId id, WParam wParam, LParam lParam) {
     WindowState* s = findWindow(w, window);
     if (s == nullptr) return 0;
     switch (id) {
-    case wm::LButtonDown:
-        s->mouseDown = true;
-        moveFocus(w, window);
-        return 0;
-    case wm::LButtonUp:
-        if (s->mouseDown) {
+        case wm::LButtonDown:
+            s->mouseDown = true;
+            moveFocus(w, window);
+            return 0;
+        case wm::LButtonUp:
+            if (s->mouseDown) {
+                s->mouseDown = false;
+                clicked(w, window);
+            }
+            return 0;
+        case wm::KeyDown:
+            if (wParam == static_cast<WParam>(platform::VkSpace)) s->spaceDown = true;
+            return 0;
+        case wm::KeyUp:
+            if (wParam == static_cast<WParam>(platform::VkSpace) && s->spaceDown) {
+                s->spaceDown = false;
+                clicked(w, window);
+            }
+            return 0;
+        case wm::KillFocus:
             s->mouseDown = false;
-            clicked(w, window);
-        }
-        return 0;
-    case wm::KeyDown:
-        if (wParam == static_cast<WParam>(platform::VkSpace)) s->spaceDown = true;
-        return 0;
-    case wm::KeyUp:
-        if (wParam == static_cast<WParam>(platform::VkSpace) && s->spaceDown) {
             s->spaceDown = false;
-            clicked(w, window);
-        }
-        return 0;
-    case wm::KillFocus:
-        s->mouseDown = false;
-        s->spaceDown = false;
-        return 0;
-    case platform::bm::Click:
-        deliver(w, window, wm::LButtonDown, MkLButton, 0);
-        deliver(w, window, wm::LButtonUp, 0, 0);
-        return 0;
-    case wm::Paint:
-        paintControl(window);
-        return 0;
-    default:
-        return platform::defWindowProc(window, id, wParam, lParam);
+            return 0;
+        case platform::bm::Click:
+            deliver(w, window, wm::LButtonDown, MkLButton, 0);
+            deliver(w, window, wm::LButtonUp, 0, 0);
+            return 0;
+        case wm::Paint: paintControl(window); return 0;
+        default: return platform::defWindowProc(window, id, wParam, lParam);
     }
 }
 

@@ -11,7 +11,8 @@ void activate(World& w, Window window) {
     if (previous == window) return;
     w.active = window;
     if (previous != 0) {
-        deliver(w, previous, platform::wm::Activate, platform::WaInactive, static_cast<LParam>(window));
+        deliver(w, previous, platform::wm::Activate, platform::WaInactive,
+                static_cast<LParam>(window));
     }
     if (window != 0) {
         deliver(w, window, platform::wm::Activate, WaActive, static_cast<LParam>(previous));
@@ -61,7 +62,8 @@ bool showWindow(Window window, int showCommand) {
     }
     s->visible = true;
     if (!wasVisible) invalidateTree(w, window);
-    if ((showCommand == SwShow || showCommand == SwShowNormal) && s->parent == 0) activate(w, window);
+    if ((showCommand == SwShow || showCommand == SwShowNormal) && s->parent == 0)
+        activate(w, window);
     return wasVisible;
 }
 

@@ -24,7 +24,8 @@ void Desktop::postQuit(int exitCode) {
     postToQueue(*world_, {0, platform::wm::Quit, static_cast<WParam>(exitCode), 0});
 }
 
-Window Desktop::foreignWindow(const std::string& className, const std::string& title, bool closesOnWmClose) {
+Window Desktop::foreignWindow(const std::string& className, const std::string& title,
+                              bool closesOnWmClose) {
     World& w = *world_;
     WindowState window;
     window.handle = newWindowHandle(w);

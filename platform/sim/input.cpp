@@ -20,20 +20,13 @@ int layoutCharacter(int key, const std::set<int>& held) {
     if (ctrl) return -1;
     if (key >= '0' && key <= '9') return shift ? ")!@#$%^&*("[key - '0'] : key;
     switch (key) {
-    case platform::VkSpace:
-        return ' ';
-    case platform::VkReturn:
-        return '\r';
-    case VkBack:
-        return 0x08;
-    case platform::VkTab:
-        return '\t';
-    case platform::VkEscape:
-        return 0x1B;
-    case VkOemMinus:
-        return shift ? '_' : '-';
-    default:
-        return -1;
+        case platform::VkSpace: return ' ';
+        case platform::VkReturn: return '\r';
+        case VkBack: return 0x08;
+        case platform::VkTab: return '\t';
+        case platform::VkEscape: return 0x1B;
+        case VkOemMinus: return shift ? '_' : '-';
+        default: return -1;
     }
 }
 
@@ -56,7 +49,8 @@ bool queueKey(World& w, int key, bool down, int character) {
     const Window target = w.focus;
     if (target == 0 || !acceptsInput(w, target)) return false;
     namespace wm = platform::wm;
-    const MessageId id = down ? (system ? wm::SysKeyDown : wm::KeyDown) : (system ? wm::SysKeyUp : wm::KeyUp);
+    const MessageId id =
+        down ? (system ? wm::SysKeyDown : wm::KeyDown) : (system ? wm::SysKeyUp : wm::KeyUp);
     const LParam transition = down ? 0 : LParam(3) << 30;
     const LParam lParam = 1 | (alt ? KeyAltContext : 0) | transition;
     queueInput(w, {{target, id, static_cast<WParam>(key), lParam}, down ? character : -1});

@@ -93,7 +93,8 @@ int messageBox(Window owner, const char* text, const char* caption, unsigned sty
     for (Window window : disabled) {
         if (WindowState* s = findWindow(w, window)) s->enabled = true;
     }
-    if (previouslyActive != 0 && effectivelyVisible(w, previouslyActive)) activate(w, previouslyActive);
+    if (previouslyActive != 0 && effectivelyVisible(w, previouslyActive))
+        activate(w, previouslyActive);
     return result;
 }
 

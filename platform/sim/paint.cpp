@@ -54,7 +54,8 @@ void drawControl(Window window, platform::DeviceContext dc, const Rect& area) {
     World& w = world();
     WindowState* s = findWindow(w, window);
     if (s->kind == WindowKind::Edit && s->parent != 0) {
-        const LResult brush = deliver(w, s->parent, platform::wm::CtlColorEdit, dc, static_cast<LParam>(window));
+        const LResult brush =
+            deliver(w, s->parent, platform::wm::CtlColorEdit, dc, static_cast<LParam>(window));
         s = findWindow(w, window);
         if (s == nullptr) return;
         s->paint.colourBrush = static_cast<Handle>(brush);
@@ -110,14 +111,9 @@ Handle selectObject(DeviceContext dc, Handle object) {
     if (context == nullptr) return 0;
     Handle* slot = nullptr;
     switch (kindOf(object)) {
-    case GdiKind::Font:
-        slot = &context->font;
-        break;
-    case GdiKind::Brush:
-        slot = &context->brush;
-        break;
-    case GdiKind::Other:
-        return 0;
+        case GdiKind::Font: slot = &context->font; break;
+        case GdiKind::Brush: slot = &context->brush; break;
+        case GdiKind::Other: return 0;
     }
     const Handle previous = *slot;
     *slot = object;
@@ -171,7 +167,9 @@ Handle getStockObject(int index) {
 // a new handle.
 Handle loadIconResource(const char* name, [[maybe_unused]] int size) {
     World& w = world();
-    if (failing(w, Call::LoadIconResource) || name == nullptr || std::strcmp(name, "DEFAULT_ICON") != 0) return 0;
+    if (failing(w, Call::LoadIconResource) || name == nullptr ||
+        std::strcmp(name, "DEFAULT_ICON") != 0)
+        return 0;
     const Handle icon = w.nextIcon;
     w.nextIcon += 4;
     return icon;
@@ -183,17 +181,12 @@ int getSystemMetrics(int index) {
     constexpr int SmCyFixedFrame = 8;
     const World& w = world();
     switch (index) {
-    case SmCxScreen:
-        return w.screenWidth;
-    case SmCyScreen:
-        return w.screenHeight;
-    case SmCyCaption:
-        return CaptionHeight;
-    case SmCxFixedFrame:
-    case SmCyFixedFrame:
-        return FrameSize;
-    default:
-        return 0;
+        case SmCxScreen: return w.screenWidth;
+        case SmCyScreen: return w.screenHeight;
+        case SmCyCaption: return CaptionHeight;
+        case SmCxFixedFrame:
+        case SmCyFixedFrame: return FrameSize;
+        default: return 0;
     }
 }
 

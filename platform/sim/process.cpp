@@ -10,7 +10,8 @@ namespace sim {
 
 // Blocks the program never freed go with its process.
 World::~World() {
-    for (const auto& [block, size] : localBlocks) std::free(block);
+    for (const auto& [block, size] : localBlocks)
+        std::free(block);
 }
 
 void Desktop::setModulePath(std::string path) { world_->modulePath = std::move(path); }
@@ -19,7 +20,9 @@ void Desktop::setInitialDirectory(std::string path) { world_->currentDirectory =
 
 const std::string& Desktop::currentDirectory() const { return world_->currentDirectory; }
 
-const std::vector<std::string>& Desktop::directoryRequests() const { return world_->directoryRequests; }
+const std::vector<std::string>& Desktop::directoryRequests() const {
+    return world_->directoryRequests;
+}
 
 unsigned Desktop::errorMode() const { return world_->errorMode; }
 

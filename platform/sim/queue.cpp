@@ -35,7 +35,8 @@ void noteKeyTaken(World& w, const InputMessage& input) {
 std::optional<Window> windowToPaint(World& w) {
     const WindowState* found = nullptr;
     for (auto& [handle, window] : w.windows) {
-        if (!window.invalid || window.kind == WindowKind::Foreign || !effectivelyVisible(w, handle)) continue;
+        if (!window.invalid || window.kind == WindowKind::Foreign || !effectivelyVisible(w, handle))
+            continue;
         if (found == nullptr || window.serial < found->serial) found = &window;
     }
     if (found == nullptr) return std::nullopt;
@@ -43,7 +44,8 @@ std::optional<Window> windowToPaint(World& w) {
 }
 
 void recordForeign(World& w, const Message& message, bool sent) {
-    w.foreignMessages.push_back({message.window, message.id, message.wParam, message.lParam, w.now, sent});
+    w.foreignMessages.push_back(
+        {message.window, message.id, message.wParam, message.lParam, w.now, sent});
 }
 
 }  // namespace
@@ -71,7 +73,9 @@ bool postTo(World& w, const Message& message) {
     // The other program takes the message when it next gets the processor:
     // as soon as this one waits.
     recordForeign(w, message, false);
-    schedule(w, w.now, [message] { deliver(world(), message.window, message.id, message.wParam, message.lParam); });
+    schedule(w, w.now, [message] {
+        deliver(world(), message.window, message.id, message.wParam, message.lParam);
+    });
     return true;
 }
 
@@ -166,7 +170,8 @@ bool translateMessage(const Message& message) {
                       taken.wParam == message.wParam && taken.lParam == message.lParam;
     if (same && key.character >= 0 && (message.id == wm::KeyDown || message.id == wm::SysKeyDown)) {
         const MessageId charId = message.id == wm::KeyDown ? wm::Char : WmSysChar;
-        postToQueue(w, {message.window, charId, static_cast<WParam>(key.character), message.lParam});
+        postToQueue(w,
+                    {message.window, charId, static_cast<WParam>(key.character), message.lParam});
         w.lastKey.reset();
     }
     return true;

@@ -10,8 +10,14 @@ std::intptr_t shellExecute(Window owner, const char* verb, const char* file, con
                            const char* directory, int showCommand) {
     constexpr std::intptr_t FileNotFound = 2;
     World& w = world();
-    Launch launch{owner,           optionalText(verb), optionalText(file), optionalText(parameters),
-                  optionalText(directory), showCommand, w.now, w.launchResult};
+    Launch launch{owner,
+                  optionalText(verb),
+                  optionalText(file),
+                  optionalText(parameters),
+                  optionalText(directory),
+                  showCommand,
+                  w.now,
+                  w.launchResult};
     if (failing(w, Call::ShellExecute)) {
         launch.result = FileNotFound;
     } else if (w.launchHook) {

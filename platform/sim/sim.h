@@ -246,7 +246,8 @@ public:
     void setModulePath(std::string path);
     void setInitialDirectory(std::string path);
     const std::string& currentDirectory() const;
-    const std::vector<std::string>& directoryRequests() const;  // every setCurrentDirectory argument
+    const std::vector<std::string>& directoryRequests()
+        const;  // every setCurrentDirectory argument
     unsigned errorMode() const;
     int oleInitializations() const;
     int oleUninitializations() const;

@@ -94,7 +94,8 @@ void endProcess(World& w, int code) {
     w.pause = Pause::Exited;
     w.programsTurn = false;
     w.turnChanged.notify_all();
-    for (;;) w.turnChanged.wait(lock);
+    for (;;)
+        w.turnChanged.wait(lock);
 }
 
 Desktop::Desktop() : world_(std::make_shared<World>()) {}
@@ -115,7 +116,8 @@ Pause Desktop::runUntil(Millis ms) {
     World& w = *world_;
     if (!w.started) throw std::logic_error("sim: start the program before running it");
     if (isProgramThread(w)) {
-        std::fputs("sim: the program cannot run itself (runUntil from a scheduled action)\n", stderr);
+        std::fputs("sim: the program cannot run itself (runUntil from a scheduled action)\n",
+                   stderr);
         std::abort();
     }
     std::unique_lock lock(w.mutex);
@@ -134,7 +136,9 @@ Pause Desktop::runFor(Millis ms) { return runUntil(now() + ms); }
 
 Millis Desktop::now() const { return world_->now; }
 
-void Desktop::at(Millis ms, std::function<void()> action) { schedule(*world_, ms, std::move(action)); }
+void Desktop::at(Millis ms, std::function<void()> action) {
+    schedule(*world_, ms, std::move(action));
+}
 
 std::optional<Exit> Desktop::exit() const { return world_->exit; }
 

@@ -20,7 +20,8 @@ int copyTruncated(const std::string& text, char* buffer, int size) {
 std::string textOf(const char* text) { return text == nullptr ? std::string() : std::string(text); }
 
 void trimTextChanges(World& w) {
-    while (w.textChanges.size() > w.textChangeLimit) w.textChanges.pop_front();
+    while (w.textChanges.size() > w.textChangeLimit)
+        w.textChanges.pop_front();
 }
 
 std::optional<std::string> optionalText(const char* text) {
@@ -58,7 +59,8 @@ int getWindowText(Window window, char* buffer, int size) {
     WindowState* s = findWindow(w, window);
     if (s == nullptr) return 0;
     if (s->kind == WindowKind::Foreign) return copyTruncated(s->text, buffer, size);
-    return static_cast<int>(deliver(w, window, wm::GetText, static_cast<WParam>(size), reinterpret_cast<LParam>(buffer)));
+    return static_cast<int>(deliver(w, window, wm::GetText, static_cast<WParam>(size),
+                                    reinterpret_cast<LParam>(buffer)));
 }
 
 bool setWindowText(Window window, const char* text) {
@@ -72,7 +74,8 @@ bool setWindowText(Window window, const char* text) {
     }
     w.textChanges.push_back({window, textOf(text), w.now});
     trimTextChanges(w);
-    return deliver(w, window, wm::SetText, 0, reinterpret_cast<LParam>(text == nullptr ? "" : text)) != 0;
+    return deliver(w, window, wm::SetText, 0,
+                   reinterpret_cast<LParam>(text == nullptr ? "" : text)) != 0;
 }
 
 // Parent 0 lists the top-level windows, the program's and other programs',

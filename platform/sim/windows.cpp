@@ -85,7 +85,8 @@ Window newWindowHandle(World& w) {
         w.reusedHandle.reset();
         if (w.windows.count(wanted) == 0) return wanted;
     }
-    while (w.windows.count(w.nextHandle) != 0) w.nextHandle += 2;
+    while (w.windows.count(w.nextHandle) != 0)
+        w.nextHandle += 2;
     const Window handle = w.nextHandle;
     w.nextHandle += 2;
     return handle;
@@ -109,7 +110,8 @@ bool acceptsInput(World& w, Window window) {
 
 Window topLevelOf(World& w, Window window) {
     const WindowState* s = findWindow(w, window);
-    while (s != nullptr && s->parent != 0) s = findWindow(w, s->parent);
+    while (s != nullptr && s->parent != 0)
+        s = findWindow(w, s->parent);
     return s == nullptr ? 0 : s->handle;
 }
 
@@ -120,7 +122,8 @@ std::vector<Window> childrenOf(const World& w, Window parent) {
     }
     std::sort(found.begin(), found.end(), [](auto* a, auto* b) { return a->serial < b->serial; });
     std::vector<Window> handles;
-    for (const WindowState* window : found) handles.push_back(window->handle);
+    for (const WindowState* window : found)
+        handles.push_back(window->handle);
     return handles;
 }
 
@@ -171,7 +174,8 @@ using namespace sim;
 bool registerWindowClass(const WindowClass& windowClass) {
     World& w = world();
     if (failing(w, Call::RegisterWindowClass)) return false;
-    if (windowClass.name == nullptr || *windowClass.name == '\0' || windowClass.proc == nullptr) return false;
+    if (windowClass.name == nullptr || *windowClass.name == '\0' || windowClass.proc == nullptr)
+        return false;
     if (findProgramClass(w, windowClass.name) != nullptr) return false;
     w.classes.push_back({windowClass.name, windowClass.proc});
     return true;
@@ -203,11 +207,15 @@ bool destroyWindow(Window window) {
     const WindowState* target = findOwnWindow(w, window);
     if (target == nullptr || target->destroying) return false;
     const std::vector<Window> doomed = subtree(w, window);
-    for (Window handle : doomed) findWindow(w, handle)->destroying = true;
-    const auto isDoomed = [&](Window handle) { return std::find(doomed.begin(), doomed.end(), handle) != doomed.end(); };
+    for (Window handle : doomed)
+        findWindow(w, handle)->destroying = true;
+    const auto isDoomed = [&](Window handle) {
+        return std::find(doomed.begin(), doomed.end(), handle) != doomed.end();
+    };
     if (isDoomed(w.focus)) w.focus = 0;
     if (isDoomed(w.active)) w.active = 0;
-    for (Window handle : doomed) deliver(w, handle, wm::Destroy, 0, 0);
+    for (Window handle : doomed)
+        deliver(w, handle, wm::Destroy, 0, 0);
     for (Window handle : doomed) {
         w.windows.erase(handle);
         forgetMessagesFor(w, handle);
@@ -256,7 +264,8 @@ Rect getClientRect(Window window) {
 bool invalidateRect(Window window, [[maybe_unused]] bool erase) {
     World& w = world();
     if (window == 0) {
-        for (Window top : childrenOf(w, 0)) invalidateTree(w, top);
+        for (Window top : childrenOf(w, 0))
+            invalidateTree(w, top);
         return true;
     }
     WindowState* s = findWindow(w, window);

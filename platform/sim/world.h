@@ -44,7 +44,9 @@ constexpr std::size_t EditMaximumLimit = 0x7FFFFFFE;
 constexpr int FrameSize = 3;  // fixed frame, each side
 constexpr int CaptionHeight = 20;
 
-constexpr WParam makeWParam(unsigned low, unsigned high) { return (low & 0xFFFF) | (WParam(high & 0xFFFF) << 16); }
+constexpr WParam makeWParam(unsigned low, unsigned high) {
+    return (low & 0xFFFF) | (WParam(high & 0xFFFF) << 16);
+}
 
 struct Timer {
     std::optional<Millis> due;
@@ -100,11 +102,11 @@ struct World {
     std::vector<std::optional<LResult>> replies;  // by ticket
     std::deque<platform::Message> posted;
     std::deque<InputMessage> input;
-    std::optional<int> quitCode;  // from postQuitMessage
-    std::uint32_t newArrivals = 0;  // qs bits raised since the queue was last looked at
+    std::optional<int> quitCode;          // from postQuitMessage
+    std::uint32_t newArrivals = 0;        // qs bits raised since the queue was last looked at
     std::optional<InputMessage> lastKey;  // the key message taken last, for translateMessage
-    std::set<int> keysDown;  // as of the messages taken so far (getKeyState)
-    std::set<int> keysHeld;  // as the user holds them now
+    std::set<int> keysDown;               // as of the messages taken so far (getKeyState)
+    std::set<int> keysHeld;               // as the user holds them now
 
     // ---- Windows ----
     std::unordered_map<Window, WindowState> windows;  // references stay valid as it grows
@@ -191,7 +193,7 @@ bool effectivelyVisible(World& w, Window window);
 bool acceptsInput(World& w, Window window);  // visible and enabled up to its top level
 Window topLevelOf(World& w, Window window);
 std::vector<Window> childrenOf(const World& w, Window parent);  // parent 0: top level
-std::vector<Window> subtree(const World& w, Window root);  // root first, then depth first
+std::vector<Window> subtree(const World& w, Window root);       // root first, then depth first
 void invalidateTree(World& w, Window window);
 void destroyForeign(World& w, Window window);
 platform::Rect clientRect(const WindowState& window);
@@ -202,9 +204,9 @@ Window moveFocus(World& w, Window window);
 
 // ---- Texts (window_text.cpp, defproc.cpp) ----
 int copyTruncated(const std::string& text, char* buffer, int size);
-std::string textOf(const char* text);  // NULL as the empty text
+std::string textOf(const char* text);                       // NULL as the empty text
 std::optional<std::string> optionalText(const char* text);  // NULL kept apart
-void trimTextChanges(World& w);  // to the newest textChangeLimit
+void trimTextChanges(World& w);                             // to the newest textChangeLimit
 // WM_SETTEXT, WM_GETTEXT, WM_GETTEXTLENGTH as every window answers them; 0 otherwise.
 LResult defaultTextMessage(WindowState& window, MessageId id, WParam wParam, LParam lParam);
 

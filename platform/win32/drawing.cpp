@@ -8,8 +8,8 @@ int getSystemMetrics(int index) { return GetSystemMetrics(index); }
 Handle getStockObject(int index) { return native::fromHandle(GetStockObject(index)); }
 
 Handle loadIconResource(const char* name, int size) {
-    return native::fromHandle(LoadImageA(GetModuleHandleA(nullptr), name, IMAGE_ICON, size, size,
-                                         LR_DEFAULTCOLOR));
+    return native::fromHandle(
+        LoadImageA(GetModuleHandleA(nullptr), name, IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
 }
 
 void paintWindow(Window window, Painter painter) {
@@ -34,7 +34,9 @@ Handle selectObject(DeviceContext dc, Handle object) {
 
 int setBkMode(DeviceContext dc, int mode) { return SetBkMode(native::toHdc(dc), mode); }
 
-Colour setTextColor(DeviceContext dc, Colour colour) { return SetTextColor(native::toHdc(dc), colour); }
+Colour setTextColor(DeviceContext dc, Colour colour) {
+    return SetTextColor(native::toHdc(dc), colour);
+}
 
 Colour setBkColor(DeviceContext dc, Colour colour) { return SetBkColor(native::toHdc(dc), colour); }
 

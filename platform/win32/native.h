@@ -19,6 +19,8 @@ inline HDC toHdc(DeviceContext dc) { return reinterpret_cast<HDC>(dc); }
 inline DeviceContext fromHdc(HDC hdc) { return reinterpret_cast<DeviceContext>(hdc); }
 
 inline RECT toRECT(const Rect& rect) { return RECT{rect.left, rect.top, rect.right, rect.bottom}; }
-inline Rect fromRECT(const RECT& rect) { return Rect{rect.left, rect.top, rect.right, rect.bottom}; }
+inline Rect fromRECT(const RECT& rect) {
+    return Rect{rect.left, rect.top, rect.right, rect.bottom};
+}
 
 }  // namespace platform::native

@@ -24,7 +24,8 @@ std::uint32_t msgWaitForMultipleObjects(std::uint32_t count, const Handle* handl
     // slot goes to the message queue.
     std::array<HANDLE, MAXIMUM_WAIT_OBJECTS - 1> nativeHandles{};
     if (count > nativeHandles.size()) return WaitFailed;
-    for (std::uint32_t i = 0; i < count; ++i) nativeHandles[i] = native::toHandle(handles[i]);
+    for (std::uint32_t i = 0; i < count; ++i)
+        nativeHandles[i] = native::toHandle(handles[i]);
     return MsgWaitForMultipleObjects(count, nativeHandles.data(), waitAll ? TRUE : FALSE,
                                      milliseconds, wakeMask);
 }

@@ -8,7 +8,8 @@ Window createWindow(const WindowSpec& spec) {
     // For a child the menu argument carries its id; a top-level window has
     // no menu.
     const bool child = (spec.style & ws::Child) != 0;
-    const HMENU menuOrId = child ? reinterpret_cast<HMENU>(static_cast<std::intptr_t>(spec.id)) : nullptr;
+    const HMENU menuOrId =
+        child ? reinterpret_cast<HMENU>(static_cast<std::intptr_t>(spec.id)) : nullptr;
     const HWND hwnd = CreateWindowExA(spec.exStyle, spec.className, spec.text, spec.style, spec.x,
                                       spec.y, spec.width, spec.height, native::toHwnd(spec.parent),
                                       menuOrId, GetModuleHandleA(nullptr), nullptr);
