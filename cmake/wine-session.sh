@@ -57,8 +57,16 @@ prepare_for_pictures() {
   ln -sf /usr/share/wine/fonts/* "$prefix/drive_c/windows/Fonts/"
 }
 
+require_wine() {
+  local tool
+  for tool in wine wineboot wineserver; do
+    command -v "$tool" >/dev/null || { echo "$tool not found: install wine and wine64" >&2; exit 1; }
+  done
+}
+
 case $action in
   start)
+    require_wine
     stop_session
     mkdir -p "$(dirname "$prefix")"
     start_display
