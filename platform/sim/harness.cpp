@@ -24,6 +24,12 @@ void Desktop::postQuit(int exitCode) {
     postToQueue(*world_, {0, platform::wm::Quit, static_cast<WParam>(exitCode), 0});
 }
 
+void Desktop::switchTo(Window window) {
+    // Activation runs window procedures, so it belongs on the program's thread.
+    World* w = world_.get();
+    at(now(), [w, window] { activate(*w, window); });
+}
+
 Window Desktop::foreignWindow(const std::string& className, const std::string& title,
                               bool closesOnWmClose) {
     World& w = *world_;

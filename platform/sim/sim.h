@@ -214,6 +214,9 @@ public:
     std::size_t send(Window window, MessageId id, WParam wParam = 0, LParam lParam = 0);
     std::optional<LResult> reply(std::size_t ticket) const;
     void postQuit(int exitCode);  // a WM_QUIT posted to the program's thread
+    // The user switches to a window, another program's or the program's
+    // own, as Alt+Tab does; it happens when the program next waits.
+    void switchTo(Window window);
     Window foreignWindow(const std::string& className, const std::string& title,
                          bool closesOnWmClose = true);
     void closeForeignWindow(Window window);

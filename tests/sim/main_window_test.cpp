@@ -145,6 +145,25 @@ TEST(MainWindowKeys, TabAndShiftTabVisitTheFiveTabStopsInTurn) {
     desk.keyUp(platform::VkShift);
 }
 
+TEST(MainWindowFocus, ComesBackToTheControlThatHadItWhenTheUserReturns) {
+    ToolOnDesktop tool;
+    tool.start();
+    sim::Desktop& desk = tool.desk;
+    const Window other = desk.foreignWindow("Notepad", "notes");
+    desk.press(platform::VkTab);
+    desk.press(platform::VkTab);
+    desk.runFor(0);
+    ASSERT_EQ(desk.focus(), tool.control(&MainWindowControls::编辑框2));
+
+    desk.switchTo(other);
+    desk.runFor(0);
+    ASSERT_EQ(desk.activeWindow(), other);
+    desk.switchTo(tool.main);
+    desk.runFor(0);
+    EXPECT_EQ(desk.activeWindow(), tool.main);
+    EXPECT_EQ(desk.focus(), tool.control(&MainWindowControls::编辑框2));
+}
+
 TEST(MainWindowKeys, EnterF1AndCtrlTabLeaveTheFocusWhereItIs) {
     ToolOnDesktop tool;
     tool.start();
