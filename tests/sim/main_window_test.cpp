@@ -122,8 +122,12 @@ TEST(MainWindowStartUp, ElevenControlsAsLaidOut) {
     }
     std::sort(ids.begin(), ids.end());
     EXPECT_EQ(std::adjacent_find(ids.begin(), ids.end()), ids.end()) << "child ids are unique";
-    EXPECT_EQ(tool.desk.window(tool.control(&MainWindowControls::编辑框1))->paint.colourBrush,
-              platform::getStockObject(platform::StockWhiteBrush));
+    // Edit boxes draw black on white, whatever the system's colours.
+    const sim::PaintRecord& edit = tool.desk.window(tool.control(&MainWindowControls::编辑框1))->paint;
+    EXPECT_EQ(edit.colourBrush, platform::getStockObject(platform::StockWhiteBrush));
+    ASSERT_FALSE(edit.texts.empty());
+    EXPECT_EQ(edit.texts.back().textColour, platform::rgb(0, 0, 0));
+    EXPECT_EQ(edit.texts.back().backgroundColour, platform::rgb(255, 255, 255));
 }
 
 TEST(MainWindowKeys, TabAndShiftTabVisitTheFiveTabStopsInTurn) {
