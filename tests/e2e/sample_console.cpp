@@ -18,7 +18,7 @@ std::string ownPath;
 std::string logPath;
 bool staysOpen = false;
 
-bool logEvent(const char* event)
+bool appendLine(const char* event)
 {
     HANDLE log = CreateFileA(logPath.c_str(), FILE_APPEND_DATA,
                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
@@ -30,6 +30,23 @@ bool logEvent(const char* event)
     const bool ok = WriteFile(log, line.data(), static_cast<DWORD>(line.size()), &written, nullptr) &&
                     written == line.size();
     CloseHandle(log);
+    return ok;
+}
+
+// Appends one line to the log. Stand-ins asked to close in the same sweep
+// write at the same moment, and appending is not atomic under Wine: a
+// mutex shared by every stand-in keeps their lines whole.
+bool logEvent(const char* event)
+{
+    HANDLE turn = CreateMutexA(nullptr, FALSE, "korvalis-standin-log");
+    if (turn == nullptr) return false;
+    if (WaitForSingleObject(turn, 10000) != WAIT_OBJECT_0) {
+        CloseHandle(turn);
+        return false;
+    }
+    const bool ok = appendLine(event);
+    ReleaseMutex(turn);
+    CloseHandle(turn);
     return ok;
 }
 
