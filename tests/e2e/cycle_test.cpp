@@ -15,8 +15,8 @@ TEST(Cycle, RunThreePauseTwoLaunchesCountsDownAndClosesMatchingConsolesOnly)
 {
     Scenario scenario("timeline");
     ToolUnderTest& tool = scenario.tool;
-    // A stand-in of the same name in the folder the tool is started from:
-    // the bare name must not find it there.
+    // A stand-in of the same name in the folder the tool is started from,
+    // which must never be launched.
     scenario.elsewhere.place(builtStandIn(), "click.exe");
     scenario.folder.place(builtStandIn(), "other.exe");
     // A console of the monitored program that ignores close requests,
@@ -89,22 +89,29 @@ INSTANTIATE_TEST_SUITE_P(Cycle, NamesOfNothing,
                          testing::Values(EmptyName{"Emptied", ""}, EmptyName{"Blank", "   "}),
                          [](const auto& info) { return std::string(info.param.name); });
 
-// In the root of a drive the tool's own folder is the root itself.
-TEST(Cycle, ToolInTheRootOfDriveCLaunchesTheProgramBesideIt)
+// Start-up makes the tool's own folder the current directory; in the root
+// of a drive that is the root itself, not the drive's current directory.
+// A bare name would not show it (the shell looks beside the calling program
+// first), so the name given is relative to the current directory.
+TEST(Cycle, RelativeNamesResolveInTheToolsOwnFolder)
 {
-    ScenarioFolder elsewhere("C:\\e2e\\elsewhere");
-    elsewhere.place(builtStandIn(), "click.exe");
-    ScenarioFolder root("C:\\");
-    ToolUnderTest tool(root.placeToolAndStandIn(), elsewhere.path());
-    tool.passNotice();
+    for (const char* place : {"C:\\", "C:\\e2e\\own-folder"}) {
+        SCOPED_TRACE(place);
+        ScenarioFolder elsewhere("C:\\e2e\\elsewhere");
+        elsewhere.place(builtStandIn(), "click.exe");
+        ScenarioFolder own(place);
+        ToolUnderTest tool(own.placeToolAndStandIn(), elsewhere.path());
+        tool.passNotice();
+        tool.retype(tool.controls().编辑框3, ".\\click.exe");
 
-    tool.click(tool.controls().按钮1);
+        tool.click(tool.controls().按钮1);
 
-    ASSERT_TRUE(waitUntil([&] { return !root.log().empty(); })) << "no launch";
-    EXPECT_EQ(root.log()[0].path, "C:\\click.exe");
-    EXPECT_TRUE(elsewhere.log().empty());
-    tool.click(tool.controls().按钮2);
-    EXPECT_EQ(tool.waitForExit(), 0u);
+        ASSERT_TRUE(waitUntil([&] { return !own.log().empty(); })) << "no launch";
+        EXPECT_EQ(own.log()[0].path, own.file("click.exe"));
+        EXPECT_TRUE(elsewhere.log().empty());
+        tool.click(tool.controls().按钮2);
+        EXPECT_EQ(tool.waitForExit(), 0u);
+    }
 }
 
 TEST(Cycle, TwoInstancesRunSideBySide)
