@@ -324,6 +324,12 @@ TEST_F(SimDesktop, FailAlwaysHoldsUntilStopped) {
     });
     desk.runFor(10);
     EXPECT_EQ(timers, (std::vector<Handle>{0, 0, 0}));
+
+    desk.stopFailing(Call::CreateWaitableTimer);
+    desk.at(desk.now(), [&] { timers.push_back(createWaitableTimer()); });
+    desk.runFor(10);
+    ASSERT_EQ(timers.size(), 4u);
+    EXPECT_NE(timers.back(), 0u);
 }
 
 // ---- Windows of other programs --------------------------------------------

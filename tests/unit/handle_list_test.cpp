@@ -9,14 +9,13 @@ namespace {
 // their sign.
 TEST(HandleList, EntriesComeBackAsTheSystemsHandles)
 {
-    const auto widened = [](std::int32_t value) {
-        return static_cast<platform::Window>(static_cast<std::intptr_t>(value));
-    };
-    EXPECT_EQ(listedWindow(0x00010010u), widened(0x00010010));
-    EXPECT_EQ(listedWindow(0x7FFFFFFEu), widened(0x7FFFFFFE));
-    EXPECT_EQ(listedWindow(0xFFFF1234u), widened(static_cast<std::int32_t>(0xFFFF1234u)));
+    EXPECT_EQ(listedWindow(0x00010010u), platform::Window{0x00010010u});
+    EXPECT_EQ(listedWindow(0x7FFFFFFEu), platform::Window{0x7FFFFFFEu});
     const platform::Window high = listedWindow(0xFFFF1234u);
-    EXPECT_EQ(static_cast<std::uint32_t>(high), 0xFFFF1234u);
+    if constexpr (sizeof(platform::Window) == 8)
+        EXPECT_EQ(static_cast<std::uint64_t>(high), 0xFFFFFFFFFFFF1234u);
+    else
+        EXPECT_EQ(static_cast<std::uint64_t>(high), 0xFFFF1234u);
 }
 
 }  // namespace
