@@ -67,7 +67,6 @@ void SupervisionCycle() {
     // and the running loop begins a fresh run.
     if (runActive) {
         restartRequested = true;
-        stopRequested = 0;
         interruptPendingEvents();
         return;
     }

@@ -30,10 +30,7 @@ bool onEnumWindow(platform::Window window, std::intptr_t context) {
 std::int32_t collectWindows(platform::Window parent, HandleList& list, Text& classFilter) {
     // A filter of blanks alone means no filter; otherwise it is kept as
     // given, blanks around a name included (and then matches no class).
-    if (textLength(trimBothEnds(classFilter)) <= 0)
-        classFilter = Text();
-    else
-        classFilter = duplicateText(classFilter);
+    if (textLength(trimBothEnds(classFilter)) <= 0) classFilter = Text();
 
     auto* block = static_cast<CollectorContext*>(
         platform::localAlloc(platform::LmemZeroInit, sizeof(CollectorContext)));
