@@ -47,7 +47,7 @@ Text moduleFileName() {
 
 // Bare file names in the settings are then looked up beside the program.
 void enterProgramDirectory() {
-    const Text directory = programDirectory(moduleFileName());
+    const Text directory = programDirectory(moduleFileName(), platform::isDbcsLeadByte);
     if (textLength(directory) == 0) return;
     if (!platform::setCurrentDirectory(directory.c_str())) {
         // The inherited current directory stays, and bare names are looked

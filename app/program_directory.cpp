@@ -4,17 +4,15 @@
 
 namespace {
 
-// A byte 0x80-0xFF opens a two-byte character whose second byte may well
-// be 0x5C, the backslash code; it is no separator there.
-bool opensTwoByteCharacter(unsigned char byte) { return byte >= 0x80; }
-
-// Offset of the last backslash that stands as a character, or npos.
-std::size_t lastSeparator(std::string_view path) {
+// Offset of the last backslash that stands as a character, or npos. The
+// second byte of a two-byte character may well be 0x5C, the backslash
+// code; it is no separator there.
+std::size_t lastSeparator(std::string_view path, LeadByteTest isLeadByte) {
     std::size_t found = std::string_view::npos;
     for (std::size_t pos = 0; pos < path.size();) {
         const auto byte = static_cast<unsigned char>(path[pos]);
         if (byte == '\\') found = pos;
-        pos += opensTwoByteCharacter(byte) ? 2 : 1;
+        pos += isLeadByte(byte) ? 2 : 1;
     }
     return found;
 }
@@ -26,9 +24,9 @@ bool namesDriveOnly(std::string_view head) {
 
 }  // namespace
 
-Text programDirectory(const Text& modulePath) {
+Text programDirectory(const Text& modulePath, LeadByteTest isLeadByte) {
     const std::string_view path(modulePath.c_str());
-    const std::size_t separator = lastSeparator(path);
+    const std::size_t separator = lastSeparator(path, isLeadByte);
     if (separator == std::string_view::npos) return Text();
     const std::string_view head = path.substr(0, separator);
     return Text(namesDriveOnly(head) ? path.substr(0, separator + 1) : head);

@@ -146,6 +146,9 @@ void oleUninitialize();
 // GetModuleFileNameA for the process's own module.
 unsigned getModuleFileName(char* buffer, unsigned size);
 bool setCurrentDirectory(const char* path);
+// IsDBCSLeadByte: whether the byte opens a two-byte character in the
+// system's ANSI code page.
+bool isDbcsLeadByte(unsigned char byte);
 [[noreturn]] void exitProcess(int exitCode);
 
 constexpr unsigned LmemZeroInit = 0x0040;  // with LMEM_FIXED (0): a pointer

@@ -83,6 +83,9 @@ bool setCurrentDirectory(const char* path) {
     return true;
 }
 
+// The simulated system runs code page 936 (GBK).
+bool isDbcsLeadByte(unsigned char byte) { return byte >= 0x81 && byte <= 0xFE; }
+
 [[noreturn]] void exitProcess(int exitCode) { endProcess(world(), exitCode); }
 
 void* localAlloc(unsigned flags, std::size_t bytes) {

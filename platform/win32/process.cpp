@@ -19,6 +19,8 @@ unsigned getModuleFileName(char* buffer, unsigned size) {
 
 bool setCurrentDirectory(const char* path) { return SetCurrentDirectoryA(path) != FALSE; }
 
+bool isDbcsLeadByte(unsigned char byte) { return IsDBCSLeadByte(byte) != FALSE; }
+
 void exitProcess(int exitCode) { ExitProcess(static_cast<UINT>(exitCode)); }
 
 void* localAlloc(unsigned flags, std::size_t bytes) { return LocalAlloc(flags, bytes); }

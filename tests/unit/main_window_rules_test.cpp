@@ -248,24 +248,32 @@ TEST(Keyboard, NumberBoxesTakeControlCharactersMinusAndDigits) {
         EXPECT_EQ(keyboard::acceptsTypedCharacter(c.code), c.accepted) << "code " << c.code;
 }
 
+bool gbkLeadByte(unsigned char byte) { return byte >= 0x81 && byte <= 0xFE; }
+bool noLeadByte(unsigned char) { return false; }
+
 TEST(ProgramDirectory, CutBeforeTheLastBackslashThatIsACharacter) {
     struct Case {
         const char* path;
+        LeadByteTest isLeadByte;
         const char* directory;
     };
     const Case cases[] = {
-        {"C:\\tools\\korvalis\\tool.exe", "C:\\tools\\korvalis"},
-        {"C:\\tool.exe", "C:\\"},  // "C:" alone would be the drive's current directory
-        {"\\tool.exe", "\\"},
-        {"\\\\server\\share\\tool.exe", "\\\\server\\share"},
+        {"C:\\tools\\korvalis\\tool.exe", gbkLeadByte, "C:\\tools\\korvalis"},
+        {"C:\\tool.exe", gbkLeadByte, "C:\\"},  // "C:" alone would be the drive's current directory
+        {"\\tool.exe", gbkLeadByte, "\\"},
+        {"\\\\server\\share\\tool.exe", gbkLeadByte, "\\\\server\\share"},
         // A folder name ending in a two-byte character whose second byte is 0x5C.
-        {"C:\\\xB1\x5C\\tool.exe", "C:\\\xB1\x5C"},
-        {"C:\\\xB1\x5Ctool.exe", "C:\\"},
-        {"tool.exe", ""},
-        {"", ""},
+        {"C:\\\xB1\x5C\\tool.exe", gbkLeadByte, "C:\\\xB1\x5C"},
+        {"C:\\\xB1\x5Ctool.exe", gbkLeadByte, "C:\\"},
+        // Under a single-byte code page the same bytes are two characters,
+        // and an accented letter before a backslash takes nothing with it.
+        {"C:\\\xB1\x5Ctool.exe", noLeadByte, "C:\\\xB1"},
+        {"C:\\Caf\xE9\\tool.exe", noLeadByte, "C:\\Caf\xE9"},
+        {"tool.exe", gbkLeadByte, ""},
+        {"", gbkLeadByte, ""},
     };
     for (const Case& c : cases)
-        EXPECT_STREQ(programDirectory(Text(c.path)).c_str(), c.directory) << c.path;
+        EXPECT_STREQ(programDirectory(Text(c.path), c.isLeadByte).c_str(), c.directory) << c.path;
 }
 
 }  // namespace

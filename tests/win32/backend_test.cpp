@@ -228,4 +228,12 @@ TEST(Process, OwnFileAndFailedLaunch) {
     EXPECT_EQ(shellExecute(0, "open", "no-such-program.exe", nullptr, "", SwShowNormal), 2);
 }
 
+// The tests run under code page 936 (GBK).
+TEST(Process, LeadBytesFollowTheAnsiCodePage) {
+    EXPECT_TRUE(isDbcsLeadByte(0xB1));
+    EXPECT_TRUE(isDbcsLeadByte(0x81));
+    EXPECT_FALSE(isDbcsLeadByte('\\'));
+    EXPECT_FALSE(isDbcsLeadByte(0x80));
+}
+
 }  // namespace
