@@ -106,6 +106,17 @@ TEST_F(Cycle, SettingsThatAreNoNumberGiveAPhaseWithoutTicks)
     }
 }
 
+TEST_F(Cycle, AFailedLaunchIsFollowedByTheCountdownAsUsual)
+{
+    desk.setLaunchResult(2);  // the file was not found
+    const sim::Millis t0 = startWith("2", "1");
+    desk.runFor(3500);
+    EXPECT_EQ(writesTo(&MainWindowControls::标签6, t0),
+              (std::vector<Write>{{1000, work + "1"}, {2000, work + "0"}, {3000, rest + "0"}}));
+    EXPECT_EQ(launchTimes(t0), (std::vector<sim::Millis>{0, 3000}));
+    EXPECT_EQ(desk.messageBoxes().size(), 1u) << "nothing is reported beyond the notice";
+}
+
 TEST_F(Cycle, BothPhasesAtZeroLaunchOnceASecondAndStillServeTheWindow)
 {
     const sim::Millis t0 = startWith("0", "-1");
