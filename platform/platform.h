@@ -45,7 +45,6 @@ using EnumProc = bool (*)(Window, std::intptr_t context);
 // ---- Messages ----------------------------------------------------------
 
 namespace wm {
-constexpr MessageId Null = 0x0000;
 constexpr MessageId Create = 0x0001;
 constexpr MessageId Destroy = 0x0002;
 constexpr MessageId Activate = 0x0006;

@@ -8,7 +8,7 @@ packages=(
   cmake ninja-build g++ libgtest-dev libgmock-dev
   g++-mingw-w64-i686 g++-mingw-w64-x86-64
   wine wine64 fonts-wine fonts-wqy-microhei
-  xvfb x11-utils imagemagick
+  xvfb imagemagick
 )
 
 missing=()
